@@ -1,0 +1,65 @@
+# The two Windows programs and the tests that run them under Wine.
+set(BRVT_WIN_DEFINES UNICODE _UNICODE NOMINMAX STRICT _WIN32_WINNT=0x0501 WINVER=0x0501 _WIN32_IE=0x0600)
+set(BRVT_WIN_LIBS user32 gdi32 comdlg32 shell32 ole32 advapi32 msimg32 comctl32)
+
+file(GLOB BRVT_WIN_SOURCES CONFIGURE_DEPENDS
+    shell/*.cpp shell/win/*.cpp pages/tweaks/*.cpp pages/system/*.cpp pages/utilities/*.cpp)
+list(REMOVE_ITEM BRVT_WIN_SOURCES ${CMAKE_SOURCE_DIR}/shell/WinMain.cpp)
+
+add_library(brvt_lib STATIC ${BRVT_WIN_SOURCES})
+target_compile_definitions(brvt_lib PUBLIC ${BRVT_WIN_DEFINES})
+target_compile_options(brvt_lib PRIVATE ${BRVT_WARNINGS})
+target_link_libraries(brvt_lib PUBLIC brvt_core ${BRVT_WIN_LIBS})
+target_compile_definitions(brvt_core PUBLIC ${BRVT_WIN_DEFINES})
+
+# The install layout: <root>\main\ holds the main program and its language files.
+set(BRVT_LAYOUT_DIR ${CMAKE_BINARY_DIR}/layout)
+
+add_executable(brvt WIN32 shell/WinMain.cpp shell/brvt.rc)
+target_compile_options(brvt PRIVATE ${BRVT_WARNINGS})
+target_link_options(brvt PRIVATE -municode)
+target_link_libraries(brvt PRIVATE brvt_lib)
+set_target_properties(brvt PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${BRVT_LAYOUT_DIR}/main)
+install(TARGETS brvt RUNTIME DESTINATION main)
+
+# GoogleTest from Debian's sources, built for this target.
+set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+
+file(GLOB BRVT_WINE_SUPPORT CONFIGURE_DEPENDS tests/wine/support/*.cpp)
+if(BRVT_WINE_SUPPORT)
+    add_library(wine_test_support STATIC ${BRVT_WINE_SUPPORT})
+    target_compile_options(wine_test_support PRIVATE ${BRVT_WARNINGS})
+    target_link_libraries(wine_test_support PUBLIC brvt_lib gtest)
+else()
+    # A static library without sources is a configure error.
+    add_library(wine_test_support INTERFACE)
+    target_link_libraries(wine_test_support INTERFACE brvt_lib gtest)
+endif()
+
+option(BRVT_RUN_WINE_TESTS "Register the Wine tests with CTest" ON)
+set(BRVT_HARNESS ${CMAKE_SOURCE_DIR}/tests/wine/harness)
+if(BRVT_RUN_WINE_TESTS)
+    set(CMAKE_CROSSCOMPILING_EMULATOR ${BRVT_HARNESS}/wine-exec.sh ${CMAKE_BINARY_DIR})
+    add_test(NAME wine.setup COMMAND ${BRVT_HARNESS}/setup.sh ${CMAKE_BINARY_DIR})
+    add_test(NAME wine.teardown COMMAND ${BRVT_HARNESS}/teardown.sh ${CMAKE_BINARY_DIR})
+    set_tests_properties(wine.setup PROPERTIES FIXTURES_SETUP wine)
+    set_tests_properties(wine.teardown PROPERTIES FIXTURES_CLEANUP wine)
+endif()
+
+# Each file of tests/wine is one test program: one Wine process, one CTest entry.
+file(GLOB BRVT_WINE_TESTS CONFIGURE_DEPENDS tests/wine/*_test.cpp)
+foreach(test_source ${BRVT_WINE_TESTS})
+    get_filename_component(test_name ${test_source} NAME_WE)
+    add_executable(${test_name} ${test_source})
+    target_compile_options(${test_name} PRIVATE ${BRVT_WARNINGS})
+    target_link_libraries(${test_name} PRIVATE wine_test_support gtest_main)
+    add_dependencies(${test_name} brvt)
+    if(BRVT_RUN_WINE_TESTS)
+        add_test(NAME wine.${test_name} COMMAND ${test_name})
+        set_tests_properties(wine.${test_name} PROPERTIES
+            FIXTURES_REQUIRED wine RESOURCE_LOCK wine_registry TIMEOUT 300)
+    endif()
+endforeach()

@@ -1,0 +1,508 @@
+#include "shell/Controls.h"
+
+#include "shell/win/Handles.h"
+
+#include <commctrl.h>
+#include <windowsx.h>
+
+namespace ui {
+
+namespace {
+
+constexpr wchar_t PictureBoxClass[] = L"BrvtPictureBox";
+constexpr wchar_t LabelClass[] = L"BrvtLabel";
+constexpr wchar_t FrameClass[] = L"BrvtFrame";
+
+// One tooltip window serves every control of the program.
+HWND ToolTipWindow()
+{
+    static HWND tip = [] {
+        INITCOMMONCONTROLSEX init{sizeof init, ICC_WIN95_CLASSES};
+        ::InitCommonControlsEx(&init);
+        return ::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+                                 CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
+                                 ::GetModuleHandleW(nullptr), nullptr);
+    }();
+    return tip;
+}
+
+win::unique_hfont CreateFontFor(const Font& font, HWND reference)
+{
+    win::WindowDC dc(reference);
+    const int height = -::MulDiv(static_cast<int>(font.points * 100 + 0.5), ::GetDeviceCaps(dc.get(), LOGPIXELSY), 7200);
+    return win::unique_hfont(::CreateFontW(height, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, FALSE, font.underline,
+                                           FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                                           DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, font.face));
+}
+
+// Paints what lies behind a control, so that it can draw itself transparently.
+void PaintParentBackground(HWND hwnd, HDC dc)
+{
+    const HWND parent = ::GetParent(hwnd);
+    POINT origin{0, 0};
+    ::MapWindowPoints(hwnd, parent, &origin, 1);
+    POINT previous;
+    ::SetViewportOrgEx(dc, -origin.x, -origin.y, &previous);
+    ::SendMessageW(parent, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT | PRF_ERASEBKGND);
+    ::SetViewportOrgEx(dc, previous.x, previous.y, nullptr);
+}
+
+void FillSolid(HDC dc, const RECT& rect, COLORREF color)
+{
+    win::unique_hbrush brush(::CreateSolidBrush(color));
+    ::FillRect(dc, &rect, brush.get());
+}
+
+// Paints through an off-screen bitmap, so that nothing flickers.
+template <class PaintFunction>
+void PaintBuffered(HWND hwnd, HDC target, PaintFunction paint)
+{
+    RECT client;
+    ::GetClientRect(hwnd, &client);
+    win::unique_hdc memory(::CreateCompatibleDC(target));
+    win::unique_hbitmap bitmap(::CreateCompatibleBitmap(target, client.right, client.bottom));
+    {
+        win::SelectedObject selected(memory.get(), bitmap.get());
+        paint(memory.get(), client);
+        ::BitBlt(target, 0, 0, client.right, client.bottom, memory.get(), 0, 0, SRCCOPY);
+    }
+}
+
+MouseEvent EventOf(UINT button, WPARAM wParam, LPARAM lParam)
+{
+    return MouseEvent{button, static_cast<UINT>(wParam & (MK_SHIFT | MK_CONTROL)), GET_X_LPARAM(lParam),
+                      GET_Y_LPARAM(lParam)};
+}
+
+} // namespace
+
+// Control
+
+Control::Control(std::wstring name, std::wstring typeName) : name_(std::move(name)), typeName_(std::move(typeName)) {}
+
+bool Control::SetCaption(const std::wstring&)
+{
+    return false;
+}
+
+bool Control::SetText(const std::wstring&)
+{
+    return false;
+}
+
+bool Control::SetToolTipText(const std::wstring& text)
+{
+    toolTip_ = text;
+    if (!Hwnd())
+        return true;
+    TOOLINFOW info{};
+    info.cbSize = TTTOOLINFOW_V2_SIZE;
+    info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    info.hwnd = ::GetParent(Hwnd());
+    info.uId = reinterpret_cast<UINT_PTR>(Hwnd());
+    info.lpszText = toolTip_.data();
+    const HWND tip = ToolTipWindow();
+    if (!::SendMessageW(tip, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&info)))
+        ::SendMessageW(tip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
+    ::SendMessageW(tip, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&info));
+    return true;
+}
+
+void Control::Create(HWND parent, const RECT& bounds, bool visible)
+{
+    CreateHwnd(parent, bounds, WS_CHILD | WS_CLIPSIBLINGS | (visible ? WS_VISIBLE : 0));
+    if (!toolTip_.empty())
+        SetToolTipText(toolTip_);
+}
+
+void Control::SetVisible(bool visible)
+{
+    if (Hwnd())
+        ::ShowWindow(Hwnd(), visible ? SW_SHOWNA : SW_HIDE);
+}
+
+bool Control::Visible() const
+{
+    return Hwnd() && (::GetWindowLongW(Hwnd(), GWL_STYLE) & WS_VISIBLE) != 0;
+}
+
+void Control::SetEnabled(bool enabled)
+{
+    if (Hwnd())
+        ::EnableWindow(Hwnd(), enabled);
+}
+
+bool Control::Enabled() const
+{
+    return Hwnd() && ::IsWindowEnabled(Hwnd());
+}
+
+void Control::Redraw() const
+{
+    if (Hwnd())
+        ::InvalidateRect(Hwnd(), nullptr, FALSE);
+}
+
+LRESULT Control::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_SETCURSOR && cursor_ && LOWORD(lParam) == HTCLIENT) {
+        ::SetCursor(cursor_);
+        return TRUE;
+    }
+    return DefaultProcedure(message, wParam, lParam);
+}
+
+// MouseControl
+
+LRESULT MouseControl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN: {
+        const UINT button = message == WM_LBUTTONDOWN ? MK_LBUTTON : message == WM_RBUTTONDOWN ? MK_RBUTTON : MK_MBUTTON;
+        ::SetCapture(Hwnd());
+        pressed_ = button == MK_LBUTTON;
+        if (onMouseDown)
+            onMouseDown(EventOf(button, wParam, lParam));
+        return 0;
+    }
+    case WM_LBUTTONUP:
+    case WM_RBUTTONUP:
+    case WM_MBUTTONUP: {
+        const UINT button = message == WM_LBUTTONUP ? MK_LBUTTON : message == WM_RBUTTONUP ? MK_RBUTTON : MK_MBUTTON;
+        const bool clicked = pressed_ && button == MK_LBUTTON;
+        pressed_ = false;
+        if (::GetCapture() == Hwnd())
+            ::ReleaseCapture();
+        const MouseEvent event = EventOf(button, wParam, lParam);
+        if (onMouseUp)
+            onMouseUp(event);
+        RECT client;
+        ::GetClientRect(Hwnd(), &client);
+        if (clicked && onClick && ::PtInRect(&client, POINT{event.x, event.y}))
+            onClick();
+        return 0;
+    }
+    case WM_CAPTURECHANGED:
+        pressed_ = false;
+        return 0;
+    default:
+        return Control::HandleMessage(message, wParam, lParam);
+    }
+}
+
+// PictureBox
+
+PictureBox::PictureBox(std::wstring name) : MouseControl(std::move(name), L"PictureBox") {}
+
+void PictureBox::SetPicture(art::Picture picture)
+{
+    picture_ = std::move(picture);
+    Redraw();
+}
+
+void PictureBox::SetBackColor(COLORREF color)
+{
+    backColor_ = color;
+    Redraw();
+}
+
+bool PictureBox::SetCaption(const std::wstring&)
+{
+    return false;
+}
+
+void PictureBox::PaintContent(HDC dc, const RECT& client) const
+{
+    FillSolid(dc, client, backColor_);
+    if (!picture_)
+        return;
+    win::unique_hdc source(::CreateCompatibleDC(dc));
+    win::SelectedObject selected(source.get(), picture_->Handle());
+    const SIZE size = picture_->Size();
+    ::BitBlt(dc, 0, 0, size.cx, size.cy, source.get(), 0, 0, SRCCOPY);
+}
+
+HWND PictureBox::CreateHwnd(HWND parent, const RECT& bounds, DWORD style)
+{
+    return CreateOwnWindow(PictureBoxClass, style | WS_CLIPCHILDREN, WS_EX_CONTROLPARENT, L"", bounds, parent);
+}
+
+LRESULT PictureBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_ERASEBKGND:
+        return 1;
+    case WM_PAINT: {
+        win::PaintDC paint(Hwnd());
+        PaintBuffered(Hwnd(), paint.get(), [this](HDC dc, const RECT& client) { PaintContent(dc, client); });
+        return 0;
+    }
+    case WM_PRINTCLIENT: {
+        RECT client;
+        ::GetClientRect(Hwnd(), &client);
+        PaintContent(reinterpret_cast<HDC>(wParam), client);
+        return 0;
+    }
+    default:
+        return MouseControl::HandleMessage(message, wParam, lParam);
+    }
+}
+
+// Label
+
+Label::Label(std::wstring name) : MouseControl(std::move(name), L"Label") {}
+
+bool Label::SetCaption(const std::wstring& text)
+{
+    caption_ = text;
+    FitToText();
+    Redraw();
+    return true;
+}
+
+void Label::SetFont(const Font& font)
+{
+    font_ = font;
+    hfont_.reset();
+    FitToText();
+    Redraw();
+}
+
+void Label::SetForeColor(COLORREF color)
+{
+    foreColor_ = color;
+    Redraw();
+}
+
+void Label::SetBackColor(COLORREF color)
+{
+    backColor_ = color;
+    Redraw();
+}
+
+void Label::SetTransparent(bool transparent)
+{
+    transparent_ = transparent;
+    Redraw();
+}
+
+void Label::SetAutoSize(bool autoSize)
+{
+    autoSize_ = autoSize;
+    FitToText();
+}
+
+void Label::FitToText()
+{
+    if (!autoSize_ || !Hwnd())
+        return;
+    if (!hfont_)
+        hfont_ = CreateFontFor(font_, Hwnd());
+    win::WindowDC dc(Hwnd());
+    win::SelectedObject font(dc.get(), hfont_.get());
+    RECT text{0, 0, 0, 0};
+    const std::wstring measured = caption_.empty() ? L" " : caption_;
+    ::DrawTextW(dc.get(), measured.c_str(), static_cast<int>(measured.size()), &text, DT_CALCRECT | DT_NOPREFIX | DT_SINGLELINE);
+    const int width = caption_.empty() ? 0 : text.right;
+    ::SetWindowPos(Hwnd(), nullptr, 0, 0, width, text.bottom, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Label::PaintContent(HDC dc, const RECT& client) const
+{
+    if (transparent_)
+        PaintParentBackground(Hwnd(), dc);
+    else
+        FillSolid(dc, client, backColor_);
+    win::SelectedObject font(dc, hfont_.get());
+    ::SetBkMode(dc, TRANSPARENT);
+    ::SetTextColor(dc, foreColor_);
+    RECT text = client;
+    ::DrawTextW(dc, caption_.c_str(), static_cast<int>(caption_.size()), &text, DT_NOPREFIX | DT_WORDBREAK);
+}
+
+HWND Label::CreateHwnd(HWND parent, const RECT& bounds, DWORD style)
+{
+    const HWND hwnd = CreateOwnWindow(LabelClass, style, 0, L"", bounds, parent);
+    hfont_ = CreateFontFor(font_, hwnd);
+    FitToText();
+    return hwnd;
+}
+
+LRESULT Label::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_ERASEBKGND:
+        return 1;
+    case WM_PAINT: {
+        if (!hfont_)
+            hfont_ = CreateFontFor(font_, Hwnd());
+        win::PaintDC paint(Hwnd());
+        PaintBuffered(Hwnd(), paint.get(), [this](HDC dc, const RECT& client) { PaintContent(dc, client); });
+        return 0;
+    }
+    default:
+        return MouseControl::HandleMessage(message, wParam, lParam);
+    }
+}
+
+// Frame
+
+Frame::Frame(std::wstring name, bool border) : Control(std::move(name), L"Frame"), border_(border) {}
+
+bool Frame::SetCaption(const std::wstring& text)
+{
+    caption_ = text;
+    Redraw();
+    return true;
+}
+
+void Frame::PaintContent(HDC dc, const RECT& client) const
+{
+    FillSolid(dc, client, RGB(255, 255, 255));
+    if (!border_)
+        return;
+    RECT edge = client;
+    edge.top += 6;
+    ::DrawEdge(dc, &edge, EDGE_ETCHED, BF_RECT);
+    if (caption_.empty())
+        return;
+    win::SelectedObject font(dc, ::GetStockObject(DEFAULT_GUI_FONT));
+    ::SetBkColor(dc, RGB(255, 255, 255));
+    ::SetTextColor(dc, RGB(0, 0, 0));
+    ::TextOutW(dc, 8, 0, caption_.c_str(), static_cast<int>(caption_.size()));
+}
+
+HWND Frame::CreateHwnd(HWND parent, const RECT& bounds, DWORD style)
+{
+    return CreateOwnWindow(FrameClass, style | WS_CLIPCHILDREN, WS_EX_CONTROLPARENT, L"", bounds, parent);
+}
+
+LRESULT Frame::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_ERASEBKGND:
+        return 1;
+    case WM_PAINT: {
+        win::PaintDC paint(Hwnd());
+        RECT client;
+        ::GetClientRect(Hwnd(), &client);
+        PaintContent(paint.get(), client);
+        return 0;
+    }
+    case WM_PRINTCLIENT: {
+        RECT client;
+        ::GetClientRect(Hwnd(), &client);
+        PaintContent(reinterpret_cast<HDC>(wParam), client);
+        return 0;
+    }
+    default:
+        return Control::HandleMessage(message, wParam, lParam);
+    }
+}
+
+// TextBox
+
+TextBox::TextBox(std::wstring name) : Control(std::move(name), L"TextBox") {}
+
+bool TextBox::SetText(const std::wstring& text)
+{
+    text_ = text;
+    if (Hwnd())
+        ::SetWindowTextW(Hwnd(), text_.c_str());
+    return true;
+}
+
+void TextBox::SetLocked(bool locked)
+{
+    locked_ = locked;
+    if (Hwnd())
+        ::SendMessageW(Hwnd(), EM_SETREADONLY, locked, 0);
+}
+
+HWND TextBox::CreateHwnd(HWND parent, const RECT& bounds, DWORD style)
+{
+    const HWND hwnd = CreateSystemWindow(L"EDIT", style | WS_TABSTOP | ES_AUTOHSCROLL | (locked_ ? ES_READONLY : 0),
+                                         WS_EX_CLIENTEDGE, text_.c_str(), bounds, parent);
+    if (hwnd)
+        ::SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(::GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+    return hwnd;
+}
+
+void TextBox::OnReflectedCommand(WORD code)
+{
+    if (code != EN_CHANGE)
+        return;
+    const int length = ::GetWindowTextLengthW(Hwnd());
+    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+    ::GetWindowTextW(Hwnd(), text.data(), length + 1);
+    text.resize(static_cast<size_t>(length));
+    text_ = std::move(text);
+}
+
+// ListBox
+
+ListBox::ListBox(std::wstring name) : Control(std::move(name), L"ListBox") {}
+
+void ListBox::AddItem(const std::wstring& text)
+{
+    ::SendMessageW(Hwnd(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+int ListBox::ListCount() const
+{
+    return static_cast<int>(::SendMessageW(Hwnd(), LB_GETCOUNT, 0, 0));
+}
+
+std::wstring ListBox::List(int index) const
+{
+    const LRESULT length = ::SendMessageW(Hwnd(), LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
+    if (length == LB_ERR)
+        return {};
+    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+    ::SendMessageW(Hwnd(), LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
+    text.resize(static_cast<size_t>(length));
+    return text;
+}
+
+int ListBox::ListIndex() const
+{
+    return static_cast<int>(::SendMessageW(Hwnd(), LB_GETCURSEL, 0, 0));
+}
+
+void ListBox::SetListIndex(int index)
+{
+    ::SendMessageW(Hwnd(), LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    if (onClick)
+        onClick();
+}
+
+std::wstring ListBox::SelectedText() const
+{
+    const int index = ListIndex();
+    return index < 0 ? std::wstring() : List(index);
+}
+
+HWND ListBox::CreateHwnd(HWND parent, const RECT& bounds, DWORD style)
+{
+    // No LBS_SORT: entries stay in the order in which they were added.
+    const HWND hwnd = CreateSystemWindow(L"LISTBOX", style | WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
+                                         WS_EX_CLIENTEDGE, L"", bounds, parent);
+    if (hwnd)
+        ::SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(::GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+    return hwnd;
+}
+
+void ListBox::OnReflectedCommand(WORD code)
+{
+    if (code == LBN_SELCHANGE && onClick)
+        onClick();
+}
+
+HBRUSH ListBox::OnReflectedColor(HDC)
+{
+    return static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH));
+}
+
+} // namespace ui

@@ -1,0 +1,197 @@
+#pragma once
+// Controls of the forms: a common base with the properties that the forms and
+// the language pass use, and the plain controls (label, picture box, frame,
+// text box, list box). The skinned controls build on the same base.
+#include "shell/Artwork.h"
+#include "shell/Window.h"
+
+#include <functional>
+#include <optional>
+#include <string>
+
+namespace ui {
+
+// Mouse event arguments as the form handlers receive them: button (MK_* bits of
+// the button that changed), shift state (MK_SHIFT, MK_CONTROL) and position in pixels.
+struct MouseEvent {
+    UINT button = 0;
+    UINT shift = 0;
+    int x = 0;
+    int y = 0;
+};
+
+struct Font {
+    const wchar_t* face = L"Arial";
+    double points = 8.25;
+    bool bold = false;
+    bool underline = false;
+};
+
+class Control : public Window {
+public:
+    Control(std::wstring name, std::wstring typeName);
+
+    const std::wstring& Name() const noexcept { return name_; }
+    // The control's type as the language pass tells controls apart ("Label", "sevCheck", ...).
+    const std::wstring& TypeName() const noexcept { return typeName_; }
+
+    std::wstring Tag;          // string number of the control's text, as decimal text
+    std::optional<int> Index;  // set for elements of a control array
+
+    // Text properties; false when the control has no such property.
+    virtual bool SetCaption(const std::wstring& text);
+    virtual bool SetText(const std::wstring& text);
+    bool SetToolTipText(const std::wstring& text);
+    virtual std::wstring Caption() const { return caption_; }
+    const std::wstring& ToolTipText() const noexcept { return toolTip_; }
+
+    // Creates the window, hidden or shown; a hidden control still holds its data.
+    void Create(HWND parent, const RECT& bounds, bool visible);
+    bool IsCreated() const noexcept { return Hwnd() != nullptr; }
+
+    void SetVisible(bool visible);
+    bool Visible() const;
+    virtual void SetEnabled(bool enabled);
+    bool Enabled() const;
+    // The mouse cursor shown over the control; null keeps the class cursor.
+    void SetMousePointer(HCURSOR cursor) noexcept { cursor_ = cursor; }
+
+protected:
+    virtual HWND CreateHwnd(HWND parent, const RECT& bounds, DWORD style) = 0;
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void Redraw() const;
+
+    std::wstring caption_;
+
+private:
+    std::wstring name_;
+    std::wstring typeName_;
+    std::wstring toolTip_;
+    HCURSOR cursor_ = nullptr;
+};
+
+// A control that reports the mouse the way the forms expect it: MouseDown,
+// MouseUp, then Click when the button went up over the control it went down on.
+class MouseControl : public Control {
+public:
+    using Control::Control;
+
+    std::function<void(const MouseEvent&)> onMouseDown;
+    std::function<void(const MouseEvent&)> onMouseUp;
+    std::function<void()> onClick;
+
+protected:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    bool Pressed() const noexcept { return pressed_; }
+
+private:
+    bool pressed_ = false;
+};
+
+// A picture box: shows its picture at the top left over its back colour,
+// and can hold other controls.
+class PictureBox : public MouseControl {
+public:
+    explicit PictureBox(std::wstring name);
+
+    void SetPicture(art::Picture picture);
+    const art::Picture& Picture() const noexcept { return picture_; }
+    void SetBackColor(COLORREF color);
+    bool SetCaption(const std::wstring& text) override;
+    // Draws the picture box as it looks, for WM_PAINT, WM_PRINTCLIENT and tests.
+    void PaintContent(HDC dc, const RECT& client) const;
+
+protected:
+    HWND CreateHwnd(HWND parent, const RECT& bounds, DWORD style) override;
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    art::Picture picture_;
+    COLORREF backColor_ = RGB(255, 255, 255);
+};
+
+// A label: text in a font and colour, on its back colour or transparent over its parent.
+class Label : public MouseControl {
+public:
+    explicit Label(std::wstring name);
+
+    bool SetCaption(const std::wstring& text) override;
+    void SetFont(const Font& font);
+    void SetForeColor(COLORREF color);
+    void SetBackColor(COLORREF color);
+    void SetTransparent(bool transparent);
+    // Sized to its text, from its top left corner.
+    void SetAutoSize(bool autoSize);
+    void PaintContent(HDC dc, const RECT& client) const;
+
+protected:
+    HWND CreateHwnd(HWND parent, const RECT& bounds, DWORD style) override;
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    void FitToText();
+
+    Font font_;
+    win::unique_hfont hfont_;
+    COLORREF foreColor_ = RGB(0, 0, 0);
+    COLORREF backColor_ = RGB(255, 255, 255);
+    bool transparent_ = false;
+    bool autoSize_ = false;
+};
+
+// A plain frame: a container, white, with or without a border and caption.
+// Every page form keeps its content in one such frame, its page frame.
+class Frame : public Control {
+public:
+    explicit Frame(std::wstring name, bool border = false);
+
+    bool SetCaption(const std::wstring& text) override;
+    void PaintContent(HDC dc, const RECT& client) const;
+
+protected:
+    HWND CreateHwnd(HWND parent, const RECT& bounds, DWORD style) override;
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    bool border_;
+};
+
+// An edit box. The pages' message text boxes are hidden ones that only hold text.
+class TextBox : public Control {
+public:
+    explicit TextBox(std::wstring name);
+
+    bool SetText(const std::wstring& text) override;
+    const std::wstring& Text() const noexcept { return text_; }
+    void SetLocked(bool locked);
+
+protected:
+    HWND CreateHwnd(HWND parent, const RECT& bounds, DWORD style) override;
+    void OnReflectedCommand(WORD code) override;
+
+private:
+    std::wstring text_;
+    bool locked_ = false;
+};
+
+class ListBox : public Control {
+public:
+    explicit ListBox(std::wstring name);
+
+    void AddItem(const std::wstring& text);
+    int ListCount() const;
+    std::wstring List(int index) const;
+    int ListIndex() const;
+    void SetListIndex(int index);
+    // The selected entry's text, "" when none.
+    std::wstring SelectedText() const;
+
+    std::function<void()> onClick;
+
+protected:
+    HWND CreateHwnd(HWND parent, const RECT& bounds, DWORD style) override;
+    void OnReflectedCommand(WORD code) override;
+    HBRUSH OnReflectedColor(HDC dc) override;
+};
+
+} // namespace ui

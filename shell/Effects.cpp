@@ -1,0 +1,100 @@
+#include "shell/Effects.h"
+
+#include "shell/core/Product.h"
+
+#include <commdlg.h>
+#include <shellapi.h>
+
+#include <vector>
+
+namespace effects {
+
+namespace {
+
+Seam realSeam;
+Seam* installed = nullptr;
+
+// "a|b|c|d" becomes the NUL-separated, double-NUL-terminated list that the dialog wants.
+std::vector<wchar_t> DialogFilter(const std::wstring& filter)
+{
+    std::vector<wchar_t> result(filter.begin(), filter.end());
+    for (wchar_t& c : result)
+        if (c == L'|')
+            c = L'\0';
+    result.push_back(L'\0');
+    result.push_back(L'\0');
+    return result;
+}
+
+} // namespace
+
+int Seam::ShowMessageBox(HWND owner, const std::wstring& text, const std::wstring& title, UINT style)
+{
+    return ::MessageBoxW(owner, text.c_str(), title.c_str(), style);
+}
+
+bool Seam::ShowFileDialog(HWND owner, FileDialogRequest& request)
+{
+    std::vector<wchar_t> fileBuffer(32768, L'\0');
+    request.fileName.copy(fileBuffer.data(), fileBuffer.size() - 1);
+    const std::vector<wchar_t> filter = DialogFilter(request.filter);
+
+    OPENFILENAMEW ofn{};
+    ofn.lStructSize = sizeof ofn;
+    ofn.hwndOwner = owner;
+    ofn.lpstrFilter = request.filter.empty() ? nullptr : filter.data();
+    ofn.lpstrFile = fileBuffer.data();
+    ofn.nMaxFile = static_cast<DWORD>(fileBuffer.size());
+    ofn.lpstrTitle = request.title.empty() ? nullptr : request.title.c_str();
+    ofn.Flags = request.flags | OFN_EXPLORER;
+    const BOOL chosen = request.save ? ::GetSaveFileNameW(&ofn) : ::GetOpenFileNameW(&ofn);
+    if (!chosen)
+        return false;
+    request.fileName = fileBuffer.data();
+    return true;
+}
+
+void Seam::ShellExecute(HWND owner, const std::wstring& file)
+{
+    ::ShellExecuteW(owner, nullptr, file.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+std::wstring Seam::ProgramFolder()
+{
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD length = ::GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (length < path.size()) {
+            path.resize(length);
+            break;
+        }
+        path.resize(path.size() * 2);
+    }
+    const size_t slash = path.rfind(L'\\');
+    if (slash == std::wstring::npos)
+        return path;
+    // Keep the backslash of a drive root ("C:\"), as the system reports it.
+    return path.substr(0, slash == 2 && path[1] == L':' ? slash + 1 : slash);
+}
+
+void Seam::EndProgram(UINT exitCode)
+{
+    ::ExitProcess(exitCode);
+}
+
+Seam& Current()
+{
+    return installed ? *installed : realSeam;
+}
+
+void Install(Seam* seam)
+{
+    installed = seam;
+}
+
+} // namespace effects
+
+int MsgBox(const std::wstring& text, UINT style, const std::wstring& title)
+{
+    return effects::Current().ShowMessageBox(::GetActiveWindow(), text, title.empty() ? product::Title : title, style);
+}

@@ -1,0 +1,42 @@
+#pragma once
+// The one seam for effects that would harm the machine or block a test:
+// message boxes, file dialogs, starting programs, the program folder and the
+// end of the program. Tests install a scripted seam in place of the real one.
+#include <windows.h>
+
+#include <string>
+
+namespace effects {
+
+struct FileDialogRequest {
+    bool save = false;            // save dialog instead of open dialog
+    std::wstring title;           // empty: the system's title
+    std::wstring filter;          // "description|pattern|description|pattern"
+    DWORD flags = 0;              // OFN_* option bits
+    std::wstring fileName;        // in: initial name; out: the chosen full path
+};
+
+class Seam {
+public:
+    virtual ~Seam() = default;
+    // MessageBox with the given style; returns the button pressed (IDOK, IDYES, ...).
+    virtual int ShowMessageBox(HWND owner, const std::wstring& text, const std::wstring& title, UINT style);
+    // Open or save dialog; true when a file was chosen (request.fileName holds it).
+    virtual bool ShowFileDialog(HWND owner, FileDialogRequest& request);
+    // Default action on a file or web address (ShellExecute without verb, SW_SHOWNORMAL).
+    virtual void ShellExecute(HWND owner, const std::wstring& file);
+    // The folder that holds the program, without a trailing backslash except at a drive root.
+    virtual std::wstring ProgramFolder();
+    // Ends the process at once, after an error that nothing handles.
+    virtual void EndProgram(UINT exitCode);
+};
+
+// The seam in force: the real one unless a test installed its own.
+Seam& Current();
+// Installs a seam (not owned); null puts the real one back.
+void Install(Seam* seam);
+
+} // namespace effects
+
+// A message box; an empty title shows the product title.
+int MsgBox(const std::wstring& text, UINT style = MB_OK, const std::wstring& title = L"");

@@ -1,0 +1,10 @@
+#pragma once
+// Fixed texts of the product that no language file changes.
+
+namespace product {
+
+inline constexpr wchar_t Title[] = L"Brevantor";
+inline constexpr wchar_t MakerWebAddress[] = L"http://www.qor-software.example/";
+inline constexpr wchar_t SupportForumAddress[] = L"http://forum.qor-software.example/";
+
+} // namespace product

@@ -1,0 +1,120 @@
+#include "tests/wine/support/TestSupport.h"
+
+#include "shell/Form.h"
+#include "shell/win/Handles.h"
+
+namespace testing_support {
+
+namespace {
+
+LPARAM Centre(HWND hwnd)
+{
+    RECT client;
+    ::GetClientRect(hwnd, &client);
+    return MAKELPARAM(client.right / 2, client.bottom / 2);
+}
+
+} // namespace
+
+int ScriptedSeam::ShowMessageBox(HWND, const std::wstring& text, const std::wstring& title, UINT style)
+{
+    messages.push_back({text, title, style});
+    if (whileMessageShown)
+        whileMessageShown();
+    if (messageAnswers.empty())
+        return IDOK;
+    const int answer = messageAnswers.front();
+    messageAnswers.pop_front();
+    return answer;
+}
+
+bool ScriptedSeam::ShowFileDialog(HWND, effects::FileDialogRequest& request)
+{
+    dialogs.push_back(request);
+    if (dialogAnswers.empty())
+        return false;
+    const std::wstring answer = dialogAnswers.front();
+    dialogAnswers.pop_front();
+    if (answer.empty())
+        return false;
+    request.fileName = answer;
+    return true;
+}
+
+void ScriptedSeam::ShellExecute(HWND owner, const std::wstring& file)
+{
+    starts.push_back({owner, file});
+}
+
+std::wstring ScriptedSeam::ProgramFolder()
+{
+    return programFolder.empty() ? effects::Seam::ProgramFolder() : programFolder;
+}
+
+void ScriptedSeam::EndProgram(UINT exitCode)
+{
+    ADD_FAILURE() << "the program ended with exit code " << exitCode;
+    ::ExitProcess(exitCode);
+}
+
+void FormTest::SetUp()
+{
+    effects::Install(&seam);
+}
+
+void FormTest::TearDown()
+{
+    auto& forms = ui::FormCollection::Instance();
+    while (!forms.Loaded().empty())
+        forms.Loaded().front()->Unload();
+    PumpMessages();
+    effects::Install(nullptr);
+}
+
+void MouseDown(HWND hwnd, UINT message)
+{
+    const WPARAM keys = message == WM_RBUTTONDOWN ? MK_RBUTTON : message == WM_MBUTTONDOWN ? MK_MBUTTON : MK_LBUTTON;
+    ::SendMessageW(hwnd, message, keys, Centre(hwnd));
+}
+
+void MouseUp(HWND hwnd, UINT message)
+{
+    ::SendMessageW(hwnd, message, 0, Centre(hwnd));
+}
+
+void Click(HWND hwnd)
+{
+    MouseDown(hwnd);
+    MouseUp(hwnd);
+}
+
+void PressKey(HWND hwnd, WPARAM key)
+{
+    ::SetFocus(hwnd);
+    ::SendMessageW(hwnd, WM_KEYDOWN, key, 1);
+    ::SendMessageW(hwnd, WM_CHAR, key, 1);
+    ::SendMessageW(hwnd, WM_KEYUP, key, 0xC0000001);
+}
+
+void PumpMessages()
+{
+    MSG msg;
+    while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        ::TranslateMessage(&msg);
+        ::DispatchMessageW(&msg);
+    }
+}
+
+COLORREF PixelOf(HWND hwnd, int x, int y)
+{
+    RECT client;
+    ::GetClientRect(hwnd, &client);
+    win::WindowDC screen(hwnd);
+    win::unique_hdc memory(::CreateCompatibleDC(screen.get()));
+    win::unique_hbitmap bitmap(::CreateCompatibleBitmap(screen.get(), client.right, client.bottom));
+    win::SelectedObject selected(memory.get(), bitmap.get());
+    ::SendMessageW(hwnd, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory.get()), PRF_CLIENT | PRF_ERASEBKGND);
+    return ::GetPixel(memory.get(), x, y);
+}
+
+} // namespace testing_support

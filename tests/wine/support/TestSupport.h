@@ -1,0 +1,65 @@
+#pragma once
+// What the Wine tests share: a scripted effects seam, clicks as a user makes
+// them, and a fixture that leaves no form loaded behind a test.
+#include "shell/Effects.h"
+
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace testing_support {
+
+struct RecordedMessage {
+    std::wstring text;
+    std::wstring title;
+    UINT style;
+};
+
+struct RecordedStart {
+    HWND owner;
+    std::wstring file;
+};
+
+// Records every effect; answers message boxes and file dialogs from scripts.
+class ScriptedSeam : public effects::Seam {
+public:
+    std::vector<RecordedMessage> messages;
+    std::deque<int> messageAnswers;            // empty: IDOK
+    std::vector<RecordedStart> starts;
+    std::vector<effects::FileDialogRequest> dialogs;
+    std::deque<std::wstring> dialogAnswers;    // "" cancels; empty queue cancels
+    std::wstring programFolder;                // empty: the real one
+    // Called while a message box would be open, in the order of the boxes.
+    std::function<void()> whileMessageShown;
+
+    int ShowMessageBox(HWND owner, const std::wstring& text, const std::wstring& title, UINT style) override;
+    bool ShowFileDialog(HWND owner, effects::FileDialogRequest& request) override;
+    void ShellExecute(HWND owner, const std::wstring& file) override;
+    std::wstring ProgramFolder() override;
+    void EndProgram(UINT exitCode) override;
+};
+
+// Installs a fresh ScriptedSeam for each test and unloads every form afterwards.
+class FormTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+    ScriptedSeam seam;
+};
+
+// A click of the primary button in the middle of the window, as the system delivers it.
+void Click(HWND hwnd);
+void MouseDown(HWND hwnd, UINT message = WM_LBUTTONDOWN);
+void MouseUp(HWND hwnd, UINT message = WM_LBUTTONUP);
+// A key pressed and released while the window has the focus.
+void PressKey(HWND hwnd, WPARAM key);
+// Handles the messages that are waiting.
+void PumpMessages();
+
+// The colour of one pixel of what a window shows (drawn through WM_PRINTCLIENT when it can).
+COLORREF PixelOf(HWND hwnd, int x, int y);
+
+} // namespace testing_support
