@@ -13,3 +13,6 @@ if(BRVT_HOST_TESTS)
     target_link_libraries(host_tests PRIVATE brvt_core GTest::gtest_main)
     gtest_discover_tests(host_tests TEST_PREFIX "host." DISCOVERY_TIMEOUT 30)
 endif()
+
+# Coverage-guided fuzzing of the parsers, with clang and libFuzzer, for a bounded time.
+include(cmake/Fuzz.cmake OPTIONAL)

@@ -1,0 +1,30 @@
+#pragma once
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+
+namespace language {
+
+enum class ParseError { None, LineWithoutBlank, NotANumber, NumberOutOfRange };
+
+// A language file read once. Every lookup reads to the end of the file, so one
+// bad line anywhere fails them all: on an error the table is left empty.
+struct ParsedFile {
+    ParseError error = ParseError::None;  // the first bad line decides
+    std::size_t errorLine = 0;            // 1-based, empty lines counted; 0 without error
+    std::unordered_map<std::int16_t, std::string> texts;  // last line with a number wins; ANSI bytes
+};
+
+// The text shown for a number whose line carries no text.
+inline constexpr std::string_view kEmptyTextMarker = "??????";
+
+// Lines end at CR LF or a lone CR; a lone LF stays part of the line.
+ParsedFile Parse(std::string_view bytes);
+
+// "" for a number no line carries, kEmptyTextMarker for one with an empty text.
+// A file that failed to parse has no texts; the caller checks error first.
+std::string Lookup(const ParsedFile& file, std::int16_t number);
+
+} // namespace language
