@@ -342,6 +342,12 @@ LRESULT Label::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         PaintBuffered(Hwnd(), paint.get(), [this](HDC dc, const RECT& client) { PaintContent(dc, client); });
         return 0;
     }
+    case WM_PRINTCLIENT: {
+        RECT client;
+        ::GetClientRect(Hwnd(), &client);
+        PaintContent(reinterpret_cast<HDC>(wParam), client);
+        return 0;
+    }
     default:
         return MouseControl::HandleMessage(message, wParam, lParam);
     }

@@ -187,6 +187,8 @@ void Form::Place(std::initializer_list<ControlRow> rows)
         const int top = ToPixels(row.place.top);
         control.Create(parent, RECT{left, top, left + ToPixels(row.place.width), top + ToPixels(row.place.height)},
                        row.visible);
+        // New child windows go to the bottom of their siblings; a table lists them bottom to top.
+        ::SetWindowPos(control.Hwnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         controls_.push_back(&control);
     }
 }

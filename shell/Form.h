@@ -78,7 +78,8 @@ protected:
     // Closing by the system's close command; unloads the form unless a form decides otherwise.
     virtual void OnSystemClose();
 
-    // Creates the controls of a table, in its order, which is the form's control order.
+    // Creates the controls of a table, in its order, which is the form's control order;
+    // later rows lie on top of earlier ones.
     void Place(std::initializer_list<ControlRow> rows);
 
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;

@@ -54,7 +54,7 @@ void FrmMain::CreateControls()
         {picQorLogoKlein, nullptr, {7560, 500, 1740, 465}},
         {picContainerMain, nullptr, {3280, 1200, 6015, 5775}},
         {picBar, nullptr, {30, 7448, 9390, 225}},
-        {lblHP, &picBar, {7200, 15, 2070, 210}, L"", product::MakerWebAddress},
+        {lblHP, &picBar, {7200, 15, 2070, 210}, L"", product::MakerWebSite},
         {picLeisteLinks1, nullptr, {0, 4200, 30, 3135}},
         {picLeisteLinks2, nullptr, {0, 4800, 30, 3135}},
         {picLeisteRechts1, nullptr, {9360, 460, 30, 3135}},

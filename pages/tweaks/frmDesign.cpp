@@ -1,0 +1,5 @@
+#include "pages/tweaks/frmDesign.h"
+
+ui::FormRef<FrmDesign> frmDesign;
+
+FrmDesign::FrmDesign() : PlaceholderPage(L"frmDesign", L"Appearance") {}

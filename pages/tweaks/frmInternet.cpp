@@ -1,0 +1,5 @@
+#include "pages/tweaks/frmInternet.h"
+
+ui::FormRef<FrmInternet> frmInternet;
+
+FrmInternet::FrmInternet() : PlaceholderPage(L"frmInternet", L"Internet") {}

@@ -1,0 +1,5 @@
+#include "pages/utilities/frmLupe.h"
+
+ui::FormRef<FrmLupe> frmLupe;
+
+FrmLupe::FrmLupe() : PlaceholderPage(L"frmLupe", L"Magnifier") {}

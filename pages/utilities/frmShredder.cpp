@@ -1,0 +1,5 @@
+#include "pages/utilities/frmShredder.h"
+
+ui::FormRef<FrmShredder> frmShredder;
+
+FrmShredder::FrmShredder() : PlaceholderPage(L"frmShredder", L"File Shredder") {}
