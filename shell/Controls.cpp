@@ -1,6 +1,7 @@
 #include "shell/Controls.h"
 
 #include "shell/win/Handles.h"
+#include "shell/win/Painting.h"
 
 #include <commctrl.h>
 #include <windowsx.h>
@@ -8,6 +9,8 @@
 namespace ui {
 
 namespace {
+
+using win::FillSolid;
 
 constexpr wchar_t PictureBoxClass[] = L"BrvtPictureBox";
 constexpr wchar_t LabelClass[] = L"BrvtLabel";
@@ -45,27 +48,6 @@ void PaintParentBackground(HWND hwnd, HDC dc)
     ::SetViewportOrgEx(dc, -origin.x, -origin.y, &previous);
     ::SendMessageW(parent, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT | PRF_ERASEBKGND);
     ::SetViewportOrgEx(dc, previous.x, previous.y, nullptr);
-}
-
-void FillSolid(HDC dc, const RECT& rect, COLORREF color)
-{
-    win::unique_hbrush brush(::CreateSolidBrush(color));
-    ::FillRect(dc, &rect, brush.get());
-}
-
-// Paints through an off-screen bitmap, so that nothing flickers.
-template <class PaintFunction>
-void PaintBuffered(HWND hwnd, HDC target, PaintFunction paint)
-{
-    RECT client;
-    ::GetClientRect(hwnd, &client);
-    win::unique_hdc memory(::CreateCompatibleDC(target));
-    win::unique_hbitmap bitmap(::CreateCompatibleBitmap(target, client.right, client.bottom));
-    {
-        win::SelectedObject selected(memory.get(), bitmap.get());
-        paint(memory.get(), client);
-        ::BitBlt(target, 0, 0, client.right, client.bottom, memory.get(), 0, 0, SRCCOPY);
-    }
 }
 
 MouseEvent EventOf(UINT button, WPARAM wParam, LPARAM lParam)
@@ -231,23 +213,9 @@ HWND PictureBox::CreateHwnd(HWND parent, const RECT& bounds, DWORD style)
 
 LRESULT PictureBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    switch (message) {
-    case WM_ERASEBKGND:
-        return 1;
-    case WM_PAINT: {
-        win::PaintDC paint(Hwnd());
-        PaintBuffered(Hwnd(), paint.get(), [this](HDC dc, const RECT& client) { PaintContent(dc, client); });
-        return 0;
-    }
-    case WM_PRINTCLIENT: {
-        RECT client;
-        ::GetClientRect(Hwnd(), &client);
-        PaintContent(reinterpret_cast<HDC>(wParam), client);
-        return 0;
-    }
-    default:
-        return MouseControl::HandleMessage(message, wParam, lParam);
-    }
+    if (win::IsPaintMessage(message))
+        return win::AnswerPaint(*this, message, wParam);
+    return MouseControl::HandleMessage(message, wParam, lParam);
 }
 
 // Label
@@ -265,7 +233,7 @@ bool Label::SetCaption(const std::wstring& text)
 void Label::SetFont(const Font& font)
 {
     font_ = font;
-    hfont_.reset();
+    hfont_ = Hwnd() ? CreateFontFor(font_, Hwnd()) : win::unique_hfont();
     FitToText();
     Redraw();
 }
@@ -298,8 +266,6 @@ void Label::FitToText()
 {
     if (!autoSize_ || !Hwnd())
         return;
-    if (!hfont_)
-        hfont_ = CreateFontFor(font_, Hwnd());
     win::WindowDC dc(Hwnd());
     win::SelectedObject font(dc.get(), hfont_.get());
     RECT text{0, 0, 0, 0};
@@ -332,25 +298,9 @@ HWND Label::CreateHwnd(HWND parent, const RECT& bounds, DWORD style)
 
 LRESULT Label::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    switch (message) {
-    case WM_ERASEBKGND:
-        return 1;
-    case WM_PAINT: {
-        if (!hfont_)
-            hfont_ = CreateFontFor(font_, Hwnd());
-        win::PaintDC paint(Hwnd());
-        PaintBuffered(Hwnd(), paint.get(), [this](HDC dc, const RECT& client) { PaintContent(dc, client); });
-        return 0;
-    }
-    case WM_PRINTCLIENT: {
-        RECT client;
-        ::GetClientRect(Hwnd(), &client);
-        PaintContent(reinterpret_cast<HDC>(wParam), client);
-        return 0;
-    }
-    default:
-        return MouseControl::HandleMessage(message, wParam, lParam);
-    }
+    if (win::IsPaintMessage(message))
+        return win::AnswerPaint(*this, message, wParam);
+    return MouseControl::HandleMessage(message, wParam, lParam);
 }
 
 // Frame
@@ -387,25 +337,9 @@ HWND Frame::CreateHwnd(HWND parent, const RECT& bounds, DWORD style)
 
 LRESULT Frame::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    switch (message) {
-    case WM_ERASEBKGND:
-        return 1;
-    case WM_PAINT: {
-        win::PaintDC paint(Hwnd());
-        RECT client;
-        ::GetClientRect(Hwnd(), &client);
-        PaintContent(paint.get(), client);
-        return 0;
-    }
-    case WM_PRINTCLIENT: {
-        RECT client;
-        ::GetClientRect(Hwnd(), &client);
-        PaintContent(reinterpret_cast<HDC>(wParam), client);
-        return 0;
-    }
-    default:
-        return Control::HandleMessage(message, wParam, lParam);
-    }
+    if (win::IsPaintMessage(message))
+        return win::AnswerPaint(*this, message, wParam);
+    return Control::HandleMessage(message, wParam, lParam);
 }
 
 // TextBox

@@ -1,6 +1,7 @@
 #include "shell/SkinControls.h"
 
 #include "shell/win/Handles.h"
+#include "shell/win/Painting.h"
 
 #include <algorithm>
 #include <cmath>
@@ -10,6 +11,11 @@
 namespace ui {
 
 namespace {
+
+using win::AnswerPaint;
+using win::FillSolid;
+using win::IsEmpty;
+using win::IsPaintMessage;
 
 constexpr COLORREF White = RGB(0xFF, 0xFF, 0xFF);
 constexpr COLORREF Black = RGB(0x00, 0x00, 0x00);
@@ -54,20 +60,6 @@ COLORREF Blend(COLORREF a, int shareA, COLORREF b, int shareB, COLORREF c, int s
 RECT Deflated(const RECT& rect, int dx, int dy)
 {
     return RECT{rect.left + dx, rect.top + dy, rect.right - dx, rect.bottom - dy};
-}
-
-bool IsEmpty(const RECT& rect)
-{
-    return rect.right <= rect.left || rect.bottom <= rect.top;
-}
-
-// The DC brush: no brush object to create for each of the many small fills.
-void FillSolid(HDC dc, const RECT& rect, COLORREF color)
-{
-    if (IsEmpty(rect))
-        return;
-    ::SetDCBrushColor(dc, color);
-    ::FillRect(dc, &rect, static_cast<HBRUSH>(::GetStockObject(DC_BRUSH)));
 }
 
 void FillGradient(HDC dc, const RECT& rect, COLORREF top, COLORREF bottom)
@@ -248,34 +240,6 @@ void DrawBoxCaption(HDC dc, const RECT& client, const std::wstring& text, bool e
     ::SetTextColor(dc, Black);
     ::SetBkColor(dc, White);
     ::DrawFocusRect(dc, &place);
-}
-
-// WM_ERASEBKGND, WM_PAINT (through an off-screen bitmap, so nothing flickers) and WM_PRINTCLIENT.
-template <class C>
-LRESULT AnswerPaint(const C& control, UINT message, WPARAM wParam)
-{
-    if (message == WM_ERASEBKGND)
-        return 1;
-    RECT client;
-    ::GetClientRect(control.Hwnd(), &client);
-    if (message == WM_PRINTCLIENT) {
-        control.PaintContent(reinterpret_cast<HDC>(wParam), client);
-        return 0;
-    }
-    win::PaintDC paint(control.Hwnd());
-    if (IsEmpty(client))
-        return 0;
-    win::unique_hdc memory(::CreateCompatibleDC(paint.get()));
-    win::unique_hbitmap bitmap(::CreateCompatibleBitmap(paint.get(), client.right, client.bottom));
-    win::SelectedObject selected(memory.get(), bitmap.get());
-    control.PaintContent(memory.get(), client);
-    ::BitBlt(paint.get(), 0, 0, client.right, client.bottom, memory.get(), 0, 0, SRCCOPY);
-    return 0;
-}
-
-bool IsPaintMessage(UINT message)
-{
-    return message == WM_ERASEBKGND || message == WM_PAINT || message == WM_PRINTCLIENT;
 }
 
 } // namespace
