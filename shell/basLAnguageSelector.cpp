@@ -1,0 +1,209 @@
+#include "shell/basLAnguageSelector.h"
+
+#include "shell/Effects.h"
+#include "shell/Form.h"
+#include "shell/core/LanguageFile.h"
+#include "shell/core/NumberText.h"
+#include "shell/core/Paths.h"
+#include "shell/win/Handles.h"
+#include "shell/win/Text.h"
+
+#include <optional>
+
+namespace basLAnguageSelector {
+
+namespace {
+
+// What identifies one state of a file without reading it: its path, the file
+// object itself (volume and index, so a file replaced by another is noticed),
+// its size and its last write time.
+struct FileStamp {
+    std::wstring path;
+    DWORD volume = 0;
+    std::uint64_t index = 0;
+    std::uint64_t size = 0;
+    std::uint64_t lastWrite = 0;
+
+    bool operator==(const FileStamp&) const = default;
+};
+
+std::uint64_t Combine(DWORD high, DWORD low)
+{
+    return (static_cast<std::uint64_t>(high) << 32) | low;
+}
+
+// The parse of the file last read. A lookup still opens the file, so that a file
+// that has gone, is locked or can no longer be read fails exactly as a full read
+// would; only the reading and parsing are saved while the stamp stays the same.
+// The language pass makes one lookup per property, all in one file, so one
+// parse is enough. Lookups run on the user-interface thread only.
+struct CachedParse {
+    std::optional<FileStamp> stamp;  // none when the system gave no file information
+    language::ParsedFile parsed;
+};
+
+std::optional<CachedParse>& Cache()
+{
+    static std::optional<CachedParse> cache;
+    return cache;
+}
+
+enum class ReadFailure { None, NotFound, Other };
+
+bool ReadToEnd(HANDLE file, std::string& bytes)
+{
+    char chunk[16 * 1024];
+    for (;;) {
+        DWORD read = 0;
+        if (!::ReadFile(file, chunk, sizeof chunk, &read, nullptr))
+            return false;
+        if (read == 0)
+            return true;
+        bytes.append(chunk, read);
+    }
+}
+
+// The parse of the file as it is now, from the cache when its stamp is unchanged.
+const language::ParsedFile* CurrentParse(const std::wstring& path, ReadFailure& failure)
+{
+    auto& cache = Cache();
+    win::unique_hfile file(::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                         OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+    if (!file) {
+        const DWORD error = ::GetLastError();
+        cache.reset();
+        failure = error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ? ReadFailure::NotFound
+                                                                                 : ReadFailure::Other;
+        return nullptr;
+    }
+
+    // Taken before reading, so that a change made while we read makes the next lookup read again.
+    std::optional<FileStamp> stamp;
+    BY_HANDLE_FILE_INFORMATION info{};
+    if (::GetFileInformationByHandle(file.get(), &info))
+        stamp = FileStamp{path, info.dwVolumeSerialNumber, Combine(info.nFileIndexHigh, info.nFileIndexLow),
+                          Combine(info.nFileSizeHigh, info.nFileSizeLow),
+                          Combine(info.ftLastWriteTime.dwHighDateTime, info.ftLastWriteTime.dwLowDateTime)};
+    if (stamp && cache && cache->stamp == stamp)
+        return &cache->parsed;
+
+    std::string bytes;
+    if (stamp)
+        bytes.reserve(static_cast<std::size_t>(stamp->size));
+    const bool read = ReadToEnd(file.get(), bytes);
+    file.reset();
+    if (!read) {
+        cache.reset();
+        failure = ReadFailure::Other;
+        return nullptr;
+    }
+    cache = CachedParse{std::move(stamp), language::Parse(bytes)};
+    return &cache->parsed;
+}
+
+// The text, or nothing when the lookup ended the program (only a test's seam comes back).
+std::optional<std::wstring> Lookup(std::int16_t number, const std::wstring& fileName)
+{
+    effects::Seam& seam = effects::Current();
+    const std::wstring path = paths::InProgramFolder(seam.ProgramFolder(), fileName);
+    ReadFailure failure = ReadFailure::None;
+    const language::ParsedFile* parsed = CurrentParse(path, failure);
+    if (parsed && parsed->error == language::ParseError::None)
+        return win::FromAnsi(language::Lookup(*parsed, number));
+
+    if (failure == ReadFailure::NotFound)
+        seam.ShowMessageBox(nullptr, L"File Not Found.\r\nMust Have at least one Language File!",
+                            L"Errore While Loading", MB_ICONERROR | MB_OK);
+    seam.EndProgram(1);
+    return std::nullopt;
+}
+
+bool IsCaptionType(const std::wstring& type)
+{
+    return type == L"Label" || type == L"sevCheck" || type == L"xpButton" || type == L"Frame" || type == L"sevFrame";
+}
+
+// Translates one control; false when a lookup ended the program.
+bool Translate(ui::Control& control, const std::wstring& fileName)
+{
+    const std::wstring& type = control.TypeName();
+    if (IsCaptionType(type) || type == L"TextBox") {
+        // A Tag that is empty or no number leaves the design text.
+        const auto number = numbertext::StrictInteger(control.Tag);
+        if (!number)
+            return true;
+        const auto text = Lookup(*number, fileName);
+        if (!text)
+            return false;
+        if (type == L"TextBox")
+            control.SetText(*text);
+        else
+            control.SetCaption(*text);
+        return true;
+    }
+
+    // Any other type: the Tag's leading number, and for an element of a control
+    // array a tooltip by the Tag followed by the Index.
+    const std::int16_t captionNumber = numbertext::RoundedLeadingValue(control.Tag).value_or(0);
+    if (captionNumber > 0) {
+        const auto text = Lookup(captionNumber, fileName);
+        if (!text)
+            return false;
+        control.SetCaption(*text);  // a control without a caption keeps going
+    }
+    if (!control.Index)
+        return true;
+    const std::int16_t tipNumber =
+        numbertext::RoundedLeadingValue(control.Tag + std::to_wstring(*control.Index)).value_or(0);
+    if (tipNumber > 0) {
+        const auto text = Lookup(tipNumber, fileName);
+        if (!text)
+            return false;
+        control.SetToolTipText(*text);
+    }
+    return true;
+}
+
+} // namespace
+
+std::wstring GetLanguageString(std::int16_t number, const std::wstring& fileName)
+{
+    return Lookup(number, fileName).value_or(std::wstring());
+}
+
+void ApplyLanguage(ui::Form& form, const std::wstring& fileName)
+{
+    // Touching a form loads it. One that was unloaded stays so: FormRef builds a new one.
+    if (!form.IsLoaded() && !form.WasUnloaded())
+        form.Load();
+
+    if (const auto number = numbertext::StrictInteger(form.Tag)) {
+        const auto caption = Lookup(*number, fileName);
+        if (!caption)
+            return;
+        form.SetCaption(*caption);
+    }
+    for (ui::Control* control : form.Controls())
+        if (!Translate(*control, fileName))
+            return;
+}
+
+void FillLanguageList(const std::wstring& pattern, ui::ListBox& list)
+{
+    const std::wstring search = paths::InProgramFolder(effects::Current().ProgramFolder(), pattern);
+    WIN32_FIND_DATAW found{};
+    win::unique_hfind find(::FindFirstFileW(search.c_str(), &found));
+    if (!find)
+        return;
+    constexpr DWORD kNotNormal = FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+    do {
+        if (found.dwFileAttributes & kNotNormal)
+            continue;
+        const std::wstring name = found.cFileName;
+        // Less the extension; a name too short to carry one is no language file.
+        if (name.size() >= 4)
+            list.AddItem(name.substr(0, name.size() - 4));
+    } while (::FindNextFileW(find.get(), &found));
+}
+
+} // namespace basLAnguageSelector
