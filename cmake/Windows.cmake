@@ -45,8 +45,9 @@ if(BRVT_RUN_WINE_TESTS)
     set(CMAKE_CROSSCOMPILING_EMULATOR ${BRVT_HARNESS}/wine-exec.sh ${CMAKE_BINARY_DIR})
     add_test(NAME wine.setup COMMAND ${BRVT_HARNESS}/setup.sh ${CMAKE_BINARY_DIR})
     add_test(NAME wine.teardown COMMAND ${BRVT_HARNESS}/teardown.sh ${CMAKE_BINARY_DIR})
-    set_tests_properties(wine.setup PROPERTIES FIXTURES_SETUP wine)
-    set_tests_properties(wine.teardown PROPERTIES FIXTURES_CLEANUP wine)
+    # Bounded, so a wineboot that hangs fails the run instead of stalling it.
+    set_tests_properties(wine.setup PROPERTIES FIXTURES_SETUP wine TIMEOUT 180)
+    set_tests_properties(wine.teardown PROPERTIES FIXTURES_CLEANUP wine TIMEOUT 60)
 endif()
 
 # Each file of tests/wine is one test program: one Wine process, one CTest entry.

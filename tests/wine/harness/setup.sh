@@ -1,0 +1,59 @@
+#!/usr/bin/env bash
+# Prepares the Wine side of one test run of build folder $1: a fresh prefix
+# whose only drives are c: and b: (the build folder), an Xvfb display, and a
+# persistent wineserver so the tests don't each pay for its start.
+set -euo pipefail
+
+if [[ $# -ne 1 ]]; then
+    echo "usage: $0 <build dir>" >&2
+    exit 2
+fi
+here=$(dirname -- "$(realpath -- "$0")")
+# shellcheck source=tests/wine/harness/env.sh
+source "$here/env.sh"
+brvt_wine_env "$1"
+
+# Leftovers of a run that never reached teardown.
+"$here/teardown.sh" "$BRVT_BUILD_DIR" >/dev/null 2>&1 || true
+rm -rf -- "$BRVT_WINE_DIR"
+mkdir -p -- "$BRVT_WINE_DIR"
+log=$BRVT_WINE_DIR/setup.log
+: >"$log"
+
+started=$SECONDS
+brvt_start_xvfb "$BRVT_WINE_DIR/xvfb.log"
+echo "$BRVT_XVFB_DISPLAY" >"$BRVT_DISPLAY_FILE"
+echo "$BRVT_XVFB_PID" >"$BRVT_XVFB_PID_FILE"
+export DISPLAY=$BRVT_XVFB_DISPLAY
+
+if ! brvt_create_prefix "$BRVT_BUILD_DRIVE" "$BRVT_BUILD_DIR" "$log"; then
+    cat "$log" >&2
+    echo "wineboot failed" >&2
+    exit 1
+fi
+
+# Foreground mode keeps the pid ours; setsid and the redirections detach it
+# from ctest, which would otherwise wait for its pipes.
+setsid nohup wineserver -f -p </dev/null >"$BRVT_WINE_DIR/wineserver.log" 2>&1 &
+server=$!
+echo "$server" >"$BRVT_WINESERVER_PID_FILE"
+# The server works in its own socket folder: ready once the socket is there.
+for ((i = 0; i < 100; i++)); do
+    [[ -S /proc/$server/cwd/socket ]] && break
+    sleep 0.1
+done
+if [[ ! -S /proc/$server/cwd/socket ]]; then
+    cat "$BRVT_WINE_DIR/wineserver.log" >&2
+    echo "wineserver did not start" >&2
+    exit 1
+fi
+
+# Bring up the prefix's services now, with output to the log: started by a
+# test instead, they would hold its pipes open and ctest would wait for them.
+wine cmd /c exit </dev/null >>"$log" 2>&1
+# With no window manager on the display, Wine waits a second for one at every
+# hide of a managed window; unmanaged windows need no such wait.
+wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f </dev/null >>"$log" 2>&1
+
+echo "prefix $WINEPREFIX ready on display $DISPLAY in $((SECONDS - started)) s"
+echo "drives: $(cd "$WINEPREFIX/dosdevices" && for d in *; do printf '%s -> %s  ' "$d" "$(readlink "$d")"; done)"
