@@ -1,6 +1,6 @@
 // brvt: the main program.
 #include "shell/Form.h"
-#include "shell/frmMain.h"
+#include "shell/frmLanguage.h"
 
 #include <exception>
 
@@ -9,7 +9,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
     // The program ends with its last form.
     ui::FormCollection::Instance().onEmpty = [] { ::PostQuitMessage(0); };
     try {
-        frmMain->Show();
+        // Its start-up either waits for a choice or runs the language pass and shows the main window.
+        frmLanguage.Get();
         ui::RunMessageLoop([] { return true; });
     } catch (const std::exception& error) {
         ui::EndWithUnexpectedError(error.what());

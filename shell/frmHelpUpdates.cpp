@@ -3,6 +3,7 @@
 #include "shell/Effects.h"
 #include "shell/core/Paths.h"
 #include "shell/core/Product.h"
+#include "shell/frmLang.h"
 #include "shell/modBeenden.h"
 
 ui::FormRef<FrmHelpUpdates> frmHelpUpdates;
@@ -15,7 +16,7 @@ void FrmHelpUpdates::CreateControls()
     PlaceMenu(fraHelpUpdates, {
         {picSkyvell, {480, 1560, 1215, 1140}, ImageId::Skyvell, [this] { picSkyvell_Click(); }},
         {picHelp, {4200, 1590, 990, 1110}, ImageId::Help, [this] { picHelp_Click(); }},
-        {picLang, {2280, 2400, 1260, 1215}, ImageId::Language, nullptr},
+        {picLang, {2280, 2400, 1260, 1215}, ImageId::Language, [] { frmLang->ShowModal(); }},
     });
 }
 

@@ -1,0 +1,102 @@
+#include "tests/wine/support/RunningProgram.h"
+
+#include <gtest/gtest.h>
+
+namespace testing_support {
+
+std::wstring FolderOfThisProgram()
+{
+    wchar_t path[MAX_PATH];
+    const DWORD length = ::GetModuleFileNameW(nullptr, path, MAX_PATH);
+    std::wstring folder(path, length);
+    return folder.substr(0, folder.rfind(L'\\'));
+}
+
+HWND WaitFor(const std::function<HWND()>& found, DWORD milliseconds)
+{
+    for (DWORD waited = 0; waited < milliseconds; waited += 50) {
+        if (const HWND hwnd = found())
+            return hwnd;
+        ::Sleep(50);
+    }
+    return nullptr;
+}
+
+bool WaitUntil(const std::function<bool()>& condition, DWORD milliseconds)
+{
+    return WaitFor([&condition] { return condition() ? ::GetDesktopWindow() : nullptr; }, milliseconds) != nullptr;
+}
+
+HWND VisibleWindow(const wchar_t* className, const wchar_t* title)
+{
+    const HWND hwnd = ::FindWindowW(className, title);
+    return hwnd && ::IsWindowVisible(hwnd) ? hwnd : nullptr;
+}
+
+void ClickAtScreen(POINT point)
+{
+    ::SetCursorPos(point.x, point.y);
+    INPUT inputs[2]{};
+    inputs[0].type = inputs[1].type = INPUT_MOUSE;
+    inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    ::SendInput(1, &inputs[0], sizeof(INPUT));
+    ::Sleep(50);
+    ::SendInput(1, &inputs[1], sizeof(INPUT));
+}
+
+POINT ScreenPointOf(HWND hwnd, int xTwips, int yTwips)
+{
+    POINT point{xTwips / 15, yTwips / 15};
+    ::ClientToScreen(hwnd, &point);
+    return point;
+}
+
+Program::Program()
+{
+    std::wstring commandLine = L"\"" + FolderOfThisProgram() + L"\\layout\\main\\brvt.exe\"";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION started{};
+    if (::CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                         &started)) {
+        process_.reset(started.hProcess);
+        ::CloseHandle(started.hThread);
+    } else {
+        ADD_FAILURE() << "cannot start brvt.exe: error " << ::GetLastError();
+    }
+}
+
+Program::~Program()
+{
+    if (process_ && ::WaitForSingleObject(process_.get(), 0) != WAIT_OBJECT_0) {
+        ::TerminateProcess(process_.get(), 1);
+        ::WaitForSingleObject(process_.get(), 5000);
+    }
+}
+
+bool Program::WaitForEnd(DWORD& exitCode) const
+{
+    if (::WaitForSingleObject(process_.get(), WaitLimitMs) != WAIT_OBJECT_0)
+        return false;
+    ::GetExitCodeProcess(process_.get(), &exitCode);
+    return true;
+}
+
+HWND MainWindowAfterThePass()
+{
+    if (::FindWindowW(L"BrvtForm", DialogCaption) || ::FindWindowW(L"BrvtForm", L"Loading..."))
+        return nullptr;
+    return VisibleWindow(L"BrvtForm", L"Brevantor");
+}
+
+void CloseThroughTheClosePicture(const Program& program, HWND main)
+{
+    ::SetForegroundWindow(main);
+    ClickAtScreen(ScreenPointOf(main, 9000 + 105, 120 + 105));
+    DWORD exitCode = 1;
+    ASSERT_TRUE(program.WaitForEnd(exitCode)) << "the close picture did not end the program";
+    EXPECT_EQ(exitCode, 0u);
+}
+
+} // namespace testing_support
