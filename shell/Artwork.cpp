@@ -13,11 +13,13 @@
 
 namespace art {
 
-Image::Image(HBITMAP bitmap) noexcept : bitmap_(bitmap)
+Image::Image(SIZE size, Painter paint) noexcept : size_(size), paint_(std::move(paint)) {}
+
+HBITMAP Image::Handle() const
 {
-    BITMAP info{};
-    if (bitmap && ::GetObjectW(bitmap, sizeof info, &info))
-        size_ = {info.bmWidth, std::abs(info.bmHeight)};
+    if (!bitmap_ && paint_)
+        bitmap_.reset(paint_());
+    return bitmap_.get();
 }
 
 namespace {
@@ -962,11 +964,12 @@ Picture Get(ImageId id)
     Picture& slot = cache[id];
     if (!slot) {
         for (const Entry& e : kEntries)
-            if (e.id == id) {
-                Canvas c(e.width, e.height, true);
-                e.draw(c, e);
-                slot = std::make_shared<const Image>(c.Take().release());
-            }
+            if (e.id == id)
+                slot = std::make_shared<const Image>(SIZE{e.width, e.height}, [&e] {
+                    Canvas c(e.width, e.height, true);
+                    e.draw(c, e);
+                    return c.Take().release();
+                });
     }
     return slot;
 }

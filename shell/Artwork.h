@@ -3,25 +3,29 @@
 // first use, so the program carries no image files.
 #include <windows.h>
 
+#include <functional>
 #include <memory>
 
 #include "shell/win/Handles.h"
 
 namespace art {
 
-// A bitmap shared by the controls that show it.
+// A bitmap shared by the controls that show it. It is drawn when it is first
+// needed on screen, so that pages that are loaded but never shown draw nothing.
 class Image {
 public:
-    explicit Image(HBITMAP bitmap) noexcept;
+    using Painter = std::function<HBITMAP()>;
+    Image(SIZE size, Painter paint) noexcept;
     Image(const Image&) = delete;
     Image& operator=(const Image&) = delete;
 
-    HBITMAP Handle() const noexcept { return bitmap_.get(); }
+    HBITMAP Handle() const;
     SIZE Size() const noexcept { return size_; }
 
 private:
-    win::unique_hbitmap bitmap_;
-    SIZE size_{};
+    SIZE size_;
+    Painter paint_;
+    mutable win::unique_hbitmap bitmap_;
 };
 
 using Picture = std::shared_ptr<const Image>;

@@ -62,10 +62,10 @@ int Form::ToPixels(int twipsValue)
 
 FormStyle Form::Style() const
 {
-    // A page form: never shown itself, only its page frame is.
+    // A page form: never shown itself, only its page frame is. A hidden child
+    // of the application window costs Wine far less than a top-level window.
     FormStyle style;
-    style.style = WS_POPUP;
-    style.exStyle = WS_EX_TOOLWINDOW;
+    style.style = WS_CHILD;
     style.clientWidth = 6015;
     style.clientHeight = 5775;
     style.caption = name_;
@@ -92,7 +92,7 @@ void Form::Load()
         place = RECT{left, top, left + width, top + height};
     }
     CreateOwnWindow(FormClass, windowStyle, style.exStyle | WS_EX_CONTROLPARENT, style.caption.c_str(), place,
-                    style.ownedByApplication ? ApplicationWindow() : nullptr);
+                    style.ownedByApplication || (style.style & WS_CHILD) ? ApplicationWindow() : nullptr);
     if (style.icon) {
         ::SendMessageW(Hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(style.icon));
         ::SendMessageW(Hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(style.icon));
