@@ -47,7 +47,6 @@ public:
 
     // Creates the window, hidden or shown; a hidden control still holds its data.
     void Create(HWND parent, const RECT& bounds, bool visible);
-    bool IsCreated() const noexcept { return Hwnd() != nullptr; }
 
     void SetVisible(bool visible);
     bool Visible() const;

@@ -12,11 +12,6 @@ constexpr int ToPixels(int value, int dotsPerInch)
     return static_cast<int>(scaled >= 0 ? (scaled + PerInch / 2) / PerInch : -((-scaled + PerInch / 2) / PerInch));
 }
 
-constexpr int FromPixels(int pixels, int dotsPerInch)
-{
-    return dotsPerInch > 0 ? pixels * PerInch / dotsPerInch : 0;
-}
-
 struct Rect {
     int left;
     int top;
