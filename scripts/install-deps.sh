@@ -10,7 +10,7 @@ packages=(
     googletest libgtest-dev
     wine wine64
     xvfb xauth x11-utils xdotool fonts-liberation
-    python3-pyftpdlib
+    python3-pyftpdlib curl imagemagick
 )
 
 missing=()
