@@ -76,5 +76,19 @@ foreach(test_source ${BRVT_WINE_TESTS})
             FIXTURES_REQUIRED wine RESOURCE_LOCK wine_registry TIMEOUT 300)
     endif()
 endforeach()
+# The screenshot test: a driver program under Wine and a script that takes the
+# picture with ImageMagick and checks its pixels.
+add_executable(cpu_gauge_screenshot WIN32 tests/wine/screenshot/cpu_gauge_screenshot.cpp)
+target_compile_options(cpu_gauge_screenshot PRIVATE ${BRVT_WARNINGS})
+target_link_options(cpu_gauge_screenshot PRIVATE -municode)
+target_link_libraries(cpu_gauge_screenshot PRIVATE brvt_lib)
+if(BRVT_RUN_WINE_TESTS)
+    add_test(NAME wine.cpu_gauge_screenshot
+        COMMAND ${CMAKE_SOURCE_DIR}/tests/wine/screenshot/check-cpu-gauge.sh ${CMAKE_BINARY_DIR}
+                $<TARGET_FILE:cpu_gauge_screenshot>)
+    set_tests_properties(wine.cpu_gauge_screenshot PROPERTIES
+        FIXTURES_REQUIRED wine RESOURCE_LOCK wine_registry TIMEOUT 120)
+endif()
+
 include(cmake/LanguageFiles.cmake)
 include(cmake/Updater.cmake OPTIONAL)

@@ -801,6 +801,25 @@ void DrawEdge(Canvas& c, const Entry& e)
     c.Fill(outer, Solid(kFrame));
 }
 
+// The CPU history's background: a dark green grid on black, one cell per tenth.
+void DrawCpuGraphGrid(Canvas& c, const Entry&)
+{
+    const float w = c.W(), h = c.H();
+    c.Fill(Box(0, 0, w, h), Solid(Hex(0x000000)));
+    for (int line = 0; line <= 10; ++line) {
+        const float x = std::min(w - 1, std::floor(line * (w - 1) / 10));
+        const float y = std::min(h - 1, std::floor(line * (h - 1) / 10));
+        c.Fill(Box(x, 0, x + 1, h), Solid(Hex(0x004020)));
+        c.Fill(Box(0, y, w, y + 1), Solid(Hex(0x004020)));
+    }
+}
+
+// A badge alone, for picture buttons.
+void DrawGlyphButton(Canvas& c, const Entry& e)
+{
+    Badge(c, e.glyph, 1, 1, c.W() - 2);
+}
+
 void DrawBullet(Canvas& c, const Entry&)
 {
     const Shape orb = Circle(8, 12, 6.5f);
@@ -911,6 +930,8 @@ const Entry kEntries[] = {
     {ImageId::Language, 84, 81, Tile, Glyph::Globe, L"Language"},
     {ImageId::AntispyLogo, 118, 53, DrawAntispyLogo},
     {ImageId::AntispyDecor, 96, 96, DrawAntispyDecor},
+    {ImageId::CpuGraphGrid, 230, 58, DrawCpuGraphGrid},
+    {ImageId::CpuMonitorButton, 34, 34, DrawGlyphButton, Glyph::Monitor},
     {ImageId::AboutLogo, 192, 93, DrawAboutLogo},
 };
 

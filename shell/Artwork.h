@@ -70,6 +70,8 @@ enum class ImageId {
     Language,
     AntispyLogo,
     AntispyDecor,
+    CpuGraphGrid,
+    CpuMonitorButton,
     // About box
     AboutLogo,
 };

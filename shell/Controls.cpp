@@ -6,6 +6,8 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
+#include <algorithm>
+
 namespace ui {
 
 namespace {
@@ -190,6 +192,14 @@ void PictureBox::SetBackColor(COLORREF color)
     Redraw();
 }
 
+void PictureBox::SetDrawing(Drawing drawing)
+{
+    drawing_ = std::move(drawing);
+    // Transparent labels on the box show the drawing too, so they paint again with it.
+    if (Hwnd())
+        ::RedrawWindow(Hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
+}
+
 bool PictureBox::SetCaption(const std::wstring&)
 {
     return false;
@@ -198,12 +208,14 @@ bool PictureBox::SetCaption(const std::wstring&)
 void PictureBox::PaintContent(HDC dc, const RECT& client) const
 {
     FillSolid(dc, client, backColor_);
-    if (!picture_)
-        return;
-    win::unique_hdc source(::CreateCompatibleDC(dc));
-    win::SelectedObject selected(source.get(), picture_->Handle());
-    const SIZE size = picture_->Size();
-    ::BitBlt(dc, 0, 0, size.cx, size.cy, source.get(), 0, 0, SRCCOPY);
+    if (picture_) {
+        win::unique_hdc source(::CreateCompatibleDC(dc));
+        win::SelectedObject selected(source.get(), picture_->Handle());
+        const SIZE size = picture_->Size();
+        ::BitBlt(dc, 0, 0, size.cx, size.cy, source.get(), 0, 0, SRCCOPY);
+    }
+    if (drawing_)
+        drawing_(dc, client);
 }
 
 HWND PictureBox::CreateHwnd(HWND parent, const RECT& bounds, DWORD style)
@@ -256,6 +268,12 @@ void Label::SetTransparent(bool transparent)
     Redraw();
 }
 
+void Label::SetAlignment(Alignment alignment)
+{
+    alignment_ = alignment;
+    Redraw();
+}
+
 void Label::SetAutoSize(bool autoSize)
 {
     autoSize_ = autoSize;
@@ -285,7 +303,8 @@ void Label::PaintContent(HDC dc, const RECT& client) const
     ::SetBkMode(dc, TRANSPARENT);
     ::SetTextColor(dc, foreColor_);
     RECT text = client;
-    ::DrawTextW(dc, caption_.c_str(), static_cast<int>(caption_.size()), &text, DT_NOPREFIX | DT_WORDBREAK);
+    const UINT align = alignment_ == Alignment::Centre ? DT_CENTER : alignment_ == Alignment::Right ? DT_RIGHT : DT_LEFT;
+    ::DrawTextW(dc, caption_.c_str(), static_cast<int>(caption_.size()), &text, DT_NOPREFIX | DT_WORDBREAK | align);
 }
 
 HWND Label::CreateHwnd(HWND parent, const RECT& bounds, DWORD style)
@@ -443,6 +462,118 @@ void ListBox::OnReflectedCommand(WORD code)
 HBRUSH ListBox::OnReflectedColor(HDC)
 {
     return static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH));
+}
+
+// HScrollBar
+
+HScrollBar::HScrollBar(std::wstring name) : Control(std::move(name), L"HScrollBar") {}
+
+void HScrollBar::SetRange(int minimum, int maximum)
+{
+    minimum_ = minimum;
+    maximum_ = maximum;
+    value_ = std::clamp(value_, minimum_, maximum_);
+    ShowValue();
+}
+
+void HScrollBar::SetChanges(int smallChange, int largeChange)
+{
+    small_ = smallChange;
+    large_ = largeChange;
+}
+
+bool HScrollBar::SetValue(int value)
+{
+    if (value < minimum_ || value > maximum_)
+        return false;
+    if (value == value_)
+        return true;
+    value_ = value;
+    ShowValue();
+    if (onChange)
+        onChange();
+    return true;
+}
+
+void HScrollBar::ShowValue() const
+{
+    if (!Hwnd())
+        return;
+    SCROLLINFO info{sizeof info, SIF_RANGE | SIF_POS | SIF_PAGE, minimum_, maximum_, 0, value_, 0};
+    ::SetScrollInfo(Hwnd(), SB_CTL, &info, TRUE);
+}
+
+HWND HScrollBar::CreateHwnd(HWND parent, const RECT& bounds, DWORD style)
+{
+    const HWND hwnd = CreateSystemWindow(L"SCROLLBAR", style | WS_TABSTOP | SBS_HORZ, 0, L"", bounds, parent);
+    ShowValue();
+    return hwnd;
+}
+
+void HScrollBar::OnReflectedScroll(WORD code, int trackPosition)
+{
+    switch (code) {
+    case SB_LINELEFT: SetValue(std::max(minimum_, value_ - small_)); break;
+    case SB_LINERIGHT: SetValue(std::min(maximum_, value_ + small_)); break;
+    case SB_PAGELEFT: SetValue(std::max(minimum_, value_ - large_)); break;
+    case SB_PAGERIGHT: SetValue(std::min(maximum_, value_ + large_)); break;
+    case SB_LEFT: SetValue(minimum_); break;
+    case SB_RIGHT: SetValue(maximum_); break;
+    // The change comes when the thumb is let go, not while it is dragged.
+    case SB_THUMBPOSITION: SetValue(std::clamp(trackPosition, minimum_, maximum_)); break;
+    default: break;
+    }
+}
+
+// Timer
+
+namespace {
+constexpr UINT_PTR TimerId = 1;
+constexpr wchar_t TimerClass[] = L"BrvtTimer";
+}
+
+Timer::Timer(std::wstring name) : Control(std::move(name), L"Timer") {}
+
+void Timer::SetInterval(UINT milliseconds)
+{
+    interval_ = milliseconds;
+    Restart();
+}
+
+void Timer::SetEnabled(bool enabled)
+{
+    enabled_ = enabled;
+    Control::SetEnabled(enabled);
+    Restart();
+}
+
+void Timer::Restart()
+{
+    if (!Hwnd())
+        return;
+    if (enabled_ && interval_ > 0)
+        ::SetTimer(Hwnd(), TimerId, interval_, nullptr);
+    else
+        ::KillTimer(Hwnd(), TimerId);
+}
+
+HWND Timer::CreateHwnd(HWND parent, const RECT& bounds, DWORD style)
+{
+    const HWND hwnd = CreateOwnWindow(TimerClass, style & ~WS_VISIBLE, 0, L"", bounds, parent);
+    ::EnableWindow(hwnd, enabled_);
+    Restart();
+    return hwnd;
+}
+
+LRESULT Timer::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_TIMER && wParam == TimerId) {
+        // A handler that switched the timer off has the last word.
+        if (enabled_ && onTimer)
+            onTimer();
+        return 0;
+    }
+    return Control::HandleMessage(message, wParam, lParam);
 }
 
 } // namespace ui

@@ -20,6 +20,8 @@ struct MouseEvent {
     int y = 0;
 };
 
+enum class Alignment { Left, Right, Centre };
+
 struct Font {
     const wchar_t* face = L"Arial";
     double points = 8.25;
@@ -96,6 +98,10 @@ public:
     void SetPicture(art::Picture picture);
     const art::Picture& Picture() const noexcept { return picture_; }
     void SetBackColor(COLORREF color);
+    // What has been drawn on the box, over its picture; kept and drawn again at
+    // every paint, so the box never shows a half-drawn state. Null clears it.
+    using Drawing = std::function<void(HDC dc, const RECT& client)>;
+    void SetDrawing(Drawing drawing);
     bool SetCaption(const std::wstring& text) override;
     // Draws the picture box as it looks, for WM_PAINT, WM_PRINTCLIENT and tests.
     void PaintContent(HDC dc, const RECT& client) const;
@@ -107,6 +113,7 @@ protected:
 private:
     art::Picture picture_;
     COLORREF backColor_ = RGB(255, 255, 255);
+    Drawing drawing_;
 };
 
 // A label: text in a font and colour, on its back colour or transparent over its parent.
@@ -119,6 +126,7 @@ public:
     void SetForeColor(COLORREF color);
     void SetBackColor(COLORREF color);
     void SetTransparent(bool transparent);
+    void SetAlignment(Alignment alignment);
     // Sized to its text, from its top left corner.
     void SetAutoSize(bool autoSize);
     void PaintContent(HDC dc, const RECT& client) const;
@@ -136,6 +144,7 @@ private:
     COLORREF backColor_ = RGB(255, 255, 255);
     bool transparent_ = false;
     bool autoSize_ = false;
+    Alignment alignment_ = Alignment::Left;
 };
 
 // A plain frame: a container, white, with or without a border and caption.
@@ -191,6 +200,56 @@ protected:
     HWND CreateHwnd(HWND parent, const RECT& bounds, DWORD style) override;
     void OnReflectedCommand(WORD code) override;
     HBRUSH OnReflectedColor(HDC dc) override;
+};
+
+// A horizontal scroll bar with a value between its minimum and maximum.
+class HScrollBar : public Control {
+public:
+    explicit HScrollBar(std::wstring name);
+
+    void SetRange(int minimum, int maximum);
+    // The steps of a click on an arrow and beside the thumb.
+    void SetChanges(int smallChange, int largeChange);
+    int Value() const noexcept { return value_; }
+    // False, and nothing changes, for a value outside the range. A new value raises onChange.
+    bool SetValue(int value);
+
+    std::function<void()> onChange;
+
+protected:
+    HWND CreateHwnd(HWND parent, const RECT& bounds, DWORD style) override;
+    void OnReflectedScroll(WORD code, int trackPosition) override;
+
+private:
+    void ShowValue() const;
+
+    int minimum_ = 0;
+    int maximum_ = 32767;
+    int small_ = 1;
+    int large_ = 1;
+    int value_ = 0;
+};
+
+// A timer: raises onTimer every interval while it is enabled. It is a hidden
+// child of its form, so it stops for good when the form's window goes.
+class Timer : public Control {
+public:
+    explicit Timer(std::wstring name);
+
+    void SetInterval(UINT milliseconds);
+    void SetEnabled(bool enabled) override;
+
+    std::function<void()> onTimer;
+
+protected:
+    HWND CreateHwnd(HWND parent, const RECT& bounds, DWORD style) override;
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    void Restart();
+
+    UINT interval_ = 0;
+    bool enabled_ = false;
 };
 
 } // namespace ui

@@ -5,6 +5,7 @@
 #include <commdlg.h>
 #include <shellapi.h>
 
+#include <cwchar>
 #include <vector>
 
 namespace effects {
@@ -13,6 +14,8 @@ namespace {
 
 Seam realSeam;
 Seam* installed = nullptr;
+
+constexpr wchar_t UpdateServerHost[] = L"update.qorsoft.example";
 
 // "a|b|c|d" becomes the NUL-separated, double-NUL-terminated list that the dialog wants.
 std::vector<wchar_t> DialogFilter(const std::wstring& filter)
@@ -57,6 +60,35 @@ bool Seam::ShowFileDialog(HWND owner, FileDialogRequest& request)
 void Seam::ShellExecute(HWND owner, const std::wstring& file)
 {
     ::ShellExecuteW(owner, nullptr, file.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+void Seam::StartProcess(const std::wstring& path)
+{
+    std::wstring commandLine = L"\"" + path + L"\"";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESHOWWINDOW;
+    startup.wShowWindow = SW_SHOWNORMAL;
+    PROCESS_INFORMATION started{};
+    if (::CreateProcessW(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                         &started)) {
+        ::CloseHandle(started.hThread);
+        ::CloseHandle(started.hProcess);
+    }
+}
+
+ServerAddress Seam::UpdateServer()
+{
+    wchar_t value[256] = L"";
+    const DWORD length = ::GetEnvironmentVariableW(L"SKYVELL_TEST_SERVER", value, 256);
+    const std::wstring text(value, length < 256 ? length : 0);
+    const size_t colon = text.rfind(L':');
+    if (colon != std::wstring::npos && colon > 0) {
+        const unsigned long port = std::wcstoul(text.c_str() + colon + 1, nullptr, 10);
+        if (port > 0 && port <= 65535)
+            return {text.substr(0, colon), static_cast<unsigned short>(port)};
+    }
+    return {UpdateServerHost, 0};
 }
 
 std::wstring Seam::ProgramFolder()

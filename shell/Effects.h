@@ -1,7 +1,8 @@
 #pragma once
 // The one seam for effects that would harm the machine or block a test:
-// message boxes, file dialogs, starting programs, the program folder and the
-// end of the program. Tests install a scripted seam in place of the real one.
+// message boxes, file dialogs, starting programs, the program folder, the
+// update server and the end of the program. Tests install a scripted seam in
+// place of the real one.
 #include <windows.h>
 
 #include <string>
@@ -16,6 +17,12 @@ struct FileDialogRequest {
     std::wstring fileName;        // in: initial name; out: the chosen full path
 };
 
+// Where the update program finds its server.
+struct ServerAddress {
+    std::wstring host;
+    unsigned short port = 0;  // 0: the protocol's default port
+};
+
 class Seam {
 public:
     virtual ~Seam() = default;
@@ -25,6 +32,11 @@ public:
     virtual bool ShowFileDialog(HWND owner, FileDialogRequest& request);
     // Default action on a file or web address (ShellExecute without verb, SW_SHOWNORMAL).
     virtual void ShellExecute(HWND owner, const std::wstring& file);
+    // Starts a program as a new process with a normal, activated window, without arguments and without waiting.
+    virtual void StartProcess(const std::wstring& path);
+    // The update server. For tests, the environment variable SKYVELL_TEST_SERVER
+    // ("host:port") names another one.
+    virtual ServerAddress UpdateServer();
     // The folder that holds the program, without a trailing backslash except at a drive root.
     virtual std::wstring ProgramFolder();
     // Ends the process at once, after an error that nothing handles.

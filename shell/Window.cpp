@@ -93,6 +93,14 @@ LRESULT Window::DefaultProcedure(UINT message, WPARAM wParam, LPARAM lParam)
             return 0;
         }
         break;
+    case WM_HSCROLL:
+    case WM_VSCROLL:
+        if (lParam)
+            if (Window* child = FromHandle(reinterpret_cast<HWND>(lParam))) {
+                child->OnReflectedScroll(LOWORD(wParam), static_cast<short>(HIWORD(wParam)));
+                return 0;
+            }
+        break;
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORLISTBOX:
     case WM_CTLCOLORSTATIC:

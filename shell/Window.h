@@ -31,6 +31,8 @@ protected:
     virtual void OnReflectedCommand(WORD /*code*/) {}
     // Colours for a system control, asked of it through its parent's WM_CTLCOLOR* message.
     virtual HBRUSH OnReflectedColor(HDC /*dc*/) { return nullptr; }
+    // A scroll bar's WM_HSCROLL or WM_VSCROLL (SB_* code), passed back to it by its parent.
+    virtual void OnReflectedScroll(WORD /*code*/, int /*trackPosition*/) {}
 
     void DestroyOwnWindow() noexcept;
 

@@ -58,25 +58,6 @@ bool KeyExists(HKEY root, const std::wstring& path)
     return true;
 }
 
-// Removes a key with whatever lies below it.
-void DeleteTree(HKEY root, const std::wstring& path)
-{
-    for (int guard = 0; guard < 64; ++guard) {
-        win::unique_hkey key;
-        if (::RegOpenKeyExW(root, path.c_str(), 0, KEY_READ, key.put()) != ERROR_SUCCESS) {
-            key.release();
-            break;
-        }
-        wchar_t name[256];
-        DWORD length = static_cast<DWORD>(std::size(name));
-        if (::RegEnumKeyExW(key.get(), 0, name, &length, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS)
-            break;
-        key.reset();
-        DeleteTree(root, path + L"\\" + name);
-    }
-    ::RegDeleteKeyW(root, path.c_str());
-}
-
 void DeleteValue(const Location& at)
 {
     win::unique_hkey key;
@@ -92,8 +73,8 @@ void ClearPageValues()
 {
     for (const Location* at : AllValues)
         DeleteValue(*at);
-    DeleteTree(HKEY_LOCAL_MACHINE, ExtensionKey);
-    DeleteTree(HKEY_LOCAL_MACHINE, SiblingKey);
+    testing_support::DeleteRegistryTree(HKEY_LOCAL_MACHINE, ExtensionKey);
+    testing_support::DeleteRegistryTree(HKEY_LOCAL_MACHINE, SiblingKey);
 }
 
 void SetRaw(const Location& at, DWORD type, const void* data, DWORD size)

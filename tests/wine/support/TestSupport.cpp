@@ -3,6 +3,8 @@
 #include "shell/Form.h"
 #include "shell/win/Handles.h"
 
+#include <iterator>
+
 namespace testing_support {
 
 namespace {
@@ -44,6 +46,16 @@ bool ScriptedSeam::ShowFileDialog(HWND, effects::FileDialogRequest& request)
 void ScriptedSeam::ShellExecute(HWND owner, const std::wstring& file)
 {
     starts.push_back({owner, file});
+}
+
+void ScriptedSeam::StartProcess(const std::wstring& path)
+{
+    processes.push_back(path);
+}
+
+effects::ServerAddress ScriptedSeam::UpdateServer()
+{
+    return updateServer;
 }
 
 std::wstring ScriptedSeam::ProgramFolder()
@@ -103,6 +115,24 @@ void PumpMessages()
         ::TranslateMessage(&msg);
         ::DispatchMessageW(&msg);
     }
+}
+
+void DeleteRegistryTree(HKEY root, const std::wstring& path)
+{
+    for (int guard = 0; guard < 64; ++guard) {
+        win::unique_hkey key;
+        if (::RegOpenKeyExW(root, path.c_str(), 0, KEY_READ, key.put()) != ERROR_SUCCESS) {
+            key.release();
+            break;
+        }
+        wchar_t name[256];
+        DWORD length = static_cast<DWORD>(std::size(name));
+        if (::RegEnumKeyExW(key.get(), 0, name, &length, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS)
+            break;
+        key.reset();
+        DeleteRegistryTree(root, path + L"\\" + name);
+    }
+    ::RegDeleteKeyW(root, path.c_str());
 }
 
 COLORREF PixelOf(HWND hwnd, int x, int y)

@@ -32,12 +32,17 @@ public:
     std::vector<effects::FileDialogRequest> dialogs;
     std::deque<std::wstring> dialogAnswers;    // "" cancels; empty queue cancels
     std::wstring programFolder;                // empty: the real one
+    std::vector<std::wstring> processes;       // programs started as new processes
+    // Nothing listens there: a test that wants an update server names its own.
+    effects::ServerAddress updateServer{L"127.0.0.1", 1};
     // Called while a message box would be open, in the order of the boxes.
     std::function<void()> whileMessageShown;
 
     int ShowMessageBox(HWND owner, const std::wstring& text, const std::wstring& title, UINT style) override;
     bool ShowFileDialog(HWND owner, effects::FileDialogRequest& request) override;
     void ShellExecute(HWND owner, const std::wstring& file) override;
+    void StartProcess(const std::wstring& path) override;
+    effects::ServerAddress UpdateServer() override;
     std::wstring ProgramFolder() override;
     void EndProgram(UINT exitCode) override;
 };
@@ -58,6 +63,9 @@ void MouseUp(HWND hwnd, UINT message = WM_LBUTTONUP);
 void PressKey(HWND hwnd, WPARAM key);
 // Handles the messages that are waiting.
 void PumpMessages();
+
+// Removes a registry key with whatever lies below it.
+void DeleteRegistryTree(HKEY root, const std::wstring& path);
 
 // The colour of one pixel of what a window shows (drawn through WM_PRINTCLIENT when it can).
 COLORREF PixelOf(HWND hwnd, int x, int y);
