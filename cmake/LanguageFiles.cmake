@@ -39,4 +39,10 @@ target_compile_options(startup_timer PRIVATE ${BRVT_WARNINGS})
 target_link_options(startup_timer PRIVATE -municode)
 target_link_libraries(startup_timer PRIVATE user32 psapi)
 
-set_target_properties(minimal_window startup_timer PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bench)
+# The CPU pages' benchmark (scripts/benchmark-cpu.sh): the program started in-process.
+add_executable(cpu_idle tests/bench/cpu_idle.cpp)
+target_compile_options(cpu_idle PRIVATE ${BRVT_WARNINGS})
+target_link_options(cpu_idle PRIVATE -municode)
+target_link_libraries(cpu_idle PRIVATE brvt_lib)
+
+set_target_properties(minimal_window startup_timer cpu_idle PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bench)

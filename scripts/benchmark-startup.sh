@@ -20,50 +20,8 @@ source tests/wine/harness/env.sh
 cmake --preset windows-x64 >/dev/null
 cmake --build --preset windows-x64 --target brvt minimal_window startup_timer
 
-build=$root/build/windows-x64
-bench=$build/bench
-export WINEPREFIX=$bench/prefix
-log=$bench/benchmark.log
-mkdir -p -- "$bench"
-: >"$log"
-
-server=
-cleanup() {
-    wineserver -k </dev/null >/dev/null 2>&1 || true
-    if [[ -n "$server" ]]; then
-        for ((i = 0; i < 50; i++)); do
-            brvt_pid_is "$server" wineserver || break
-            sleep 0.1
-        done
-        brvt_pid_is "$server" wineserver && kill -9 "$server" 2>/dev/null
-    fi
-    [[ -n "${BRVT_XVFB_DISPLAY:-}" ]] && brvt_stop_xvfb "$BRVT_XVFB_DISPLAY" "$BRVT_XVFB_PID"
-    return 0
-}
-trap cleanup EXIT
-
-brvt_start_xvfb "$bench/xvfb.log"
-export DISPLAY=$BRVT_XVFB_DISPLAY
-
-# A fresh prefix whose only drives are c: and the build folder, so nothing in
-# it reaches the host through z:.
-echo "creating the prefix $WINEPREFIX"
-brvt_create_prefix "$BRVT_BUILD_DRIVE" "$build" "$log"
-
-setsid nohup wineserver -f -p </dev/null >"$bench/wineserver.log" 2>&1 &
-server=$!
-for ((i = 0; i < 100; i++)); do
-    [[ -S /proc/$server/cwd/socket ]] && break
-    sleep 0.1
-done
-
-# Unmanaged windows: without a window manager on the Xvfb, Wine would wait for
-# one at every hide of a managed window.
-wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f </dev/null >>"$log" 2>&1
-# A stored language: the start goes through the loading screen without input.
-wine reg add 'HKCU\Qor-Software\Brevantor' /v lngfile /t REG_SZ /d English /f </dev/null >>"$log" 2>&1
-# The prefix's services, started now rather than during the first timed start.
-wine cmd /c exit </dev/null >>"$log" 2>&1
+source scripts/lib/bench-prefix.sh
+bench_prefix_up "$root/build/windows-x64"
 
 timer=$(brvt_dos_path "$bench/startup_timer.exe" "$build" "$BRVT_BUILD_DRIVE")
 brvt_exe=$(brvt_dos_path "$build/layout/main/brvt.exe" "$build" "$BRVT_BUILD_DRIVE")
