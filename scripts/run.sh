@@ -16,10 +16,13 @@ cmake --build --preset windows-x64 -j "$(nproc)"
 source tests/wine/harness/env.sh
 build=$root/build/windows-x64
 layout=$build/layout
-if [[ ! -f "$layout/main/brvt.exe" ]]; then
-    echo "run.sh: $layout/main/brvt.exe was not built" >&2
-    exit 1
-fi
+# The help page starts the update program from the install root.
+for file in main/brvt.exe Skyvell.exe Skyvell.ini; do
+    if [[ ! -f "$layout/$file" ]]; then
+        echo "run.sh: $layout/$file was not built" >&2
+        exit 1
+    fi
+done
 export WINEPREFIX=$build/run-prefix
 log=$build/run.log
 : >"$log"

@@ -185,13 +185,14 @@ HFONT SkinFont(bool bold = false)
 }
 
 // Draws text wrapped at words and centred vertically in the area; returns the place it took.
+// An ampersand marks the access key, as in any button caption ("&&" shows one).
 RECT DrawCaption(HDC dc, const RECT& area, const std::wstring& text, COLORREF color, UINT align)
 {
     RECT place{area.left, area.top, area.left, area.top};
     if (text.empty())
         return place;
     win::SelectedObject font(dc, SkinFont());
-    const UINT format = align | DT_WORDBREAK | DT_NOPREFIX;
+    const UINT format = align | DT_WORDBREAK;
     RECT measure = area;
     ::DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &measure, format | DT_CALCRECT);
     const int height = measure.bottom - measure.top;

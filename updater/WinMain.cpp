@@ -1,0 +1,22 @@
+// Skyvell: the update program.
+#include "shell/Effects.h"
+#include "shell/Form.h"
+#include "updater/frmSkyvell.h"
+#include "updater/modInstall.h"
+
+#include <exception>
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
+{
+    // The program ends with its one form.
+    ui::FormCollection::Instance().onEmpty = [] { ::PostQuitMessage(0); };
+    try {
+        // An installation that stopped half way is put right before the wizard shows.
+        modInstall::RepairInterruptedInstall(InstallLayout(effects::Current().ProgramFolder()));
+        frmSkyvell->Show();
+        ui::RunMessageLoop([] { return true; });
+    } catch (const std::exception& error) {
+        ui::EndWithUnexpectedError(error.what());
+    }
+    return 0;
+}

@@ -1,0 +1,474 @@
+#include "updater/frmSkyvell.h"
+
+#include "shell/Artwork.h"
+#include "shell/Effects.h"
+#include "shell/core/NumberText.h"
+#include "shell/modWindow.h"
+#include "shell/win/Text.h"
+#include "updater/WizardPicture.h"
+#include "updater/core/TransferText.h"
+#include "updater/core/Version.h"
+#include "updater/modDates.h"
+#include "updater/modIni.h"
+#include "updater/modInstall.h"
+#include "updater/modLocale.h"
+
+#include <vector>
+
+ui::FormRef<FrmSkyvell> frmSkyvell;
+
+namespace {
+
+constexpr char FtpUser[] = "qorud";
+constexpr char FtpPassword[] = "wenlorb415";
+constexpr int BarRestWidth = 15;  // twips
+constexpr int BarHeight = 315;    // twips
+constexpr wchar_t NoUpdates[] = L"There are no updates available at this moment.";
+
+// Without the blanks at either end, as the entries are written.
+std::wstring Trim(const std::wstring& text)
+{
+    const size_t first = text.find_first_not_of(L' ');
+    if (first == std::wstring::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(L' ') - first + 1);
+}
+
+// The first line of a text file; "" when it cannot be read.
+std::wstring FirstLine(const std::wstring& path)
+{
+    const win::unique_hfile file(::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                               FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file)
+        return {};
+    std::string line;
+    char block[512];
+    DWORD read = 0;
+    while (line.size() < 65536 && ::ReadFile(file.get(), block, sizeof block, &read, nullptr) && read > 0) {
+        const std::string_view part(block, read);
+        const size_t end = part.find_first_of("\r\n");
+        line += part.substr(0, end);
+        if (end != std::string_view::npos)
+            break;
+    }
+    return win::FromAnsi(line);
+}
+
+bool IsExistingFile(const std::wstring& path)
+{
+    const DWORD attributes = ::GetFileAttributesW(path.c_str());
+    return !path.empty() && attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+class BusyScope {
+public:
+    explicit BusyScope(bool& flag) : flag_(flag) { flag_ = true; }
+    BusyScope(const BusyScope&) = delete;
+    BusyScope& operator=(const BusyScope&) = delete;
+    ~BusyScope() { flag_ = false; }
+
+private:
+    bool& flag_;
+};
+
+} // namespace
+
+FrmSkyvell::FrmSkyvell() : Form(L"frmSkyvell") {}
+
+ui::FormStyle FrmSkyvell::Style() const
+{
+    ui::FormStyle style;
+    style.style = WS_POPUP | WS_CAPTION | WS_SYSMENU;
+    style.clientWidth = 6930;
+    style.clientHeight = 4155;
+    style.caption = L"Skyvell";
+    style.centred = true;
+    style.icon = art::ProgramIcon(32);
+    return style;
+}
+
+void FrmSkyvell::CreateControls()
+{
+    Place({
+        {Picture1, nullptr, {0, 0, 2355, 3390}},
+        {lblCaption, nullptr, {2520, 240, 4335, 495}},
+        {lblInfo, nullptr, {2520, 720, 4335, 855}},
+        {lblEnd, nullptr, {2520, 3080, 4335, 255}},
+        {Frame1, nullptr, {0, 3310, 6930, 120}},
+        {cmdBack, nullptr, {120, 3600, 1335, 375}, L"", L"< &Back"},
+        {cmdNext, nullptr, {1560, 3600, 1335, 375}, L"", L"&Next >"},
+        {cmdCancel, nullptr, {5520, 3600, 1335, 375}, L"", L"Cancel"},
+        {frmTransfert, nullptr, {2400, 1680, 4455, 1335}, L"", nullptr, false},
+        {Lbl_FileSize, &frmTransfert, {120, 255, 1935, 255}},
+        {Lbl_Averages, &frmTransfert, {2160, 240, 2055, 255}},
+        {txtPercent, &frmTransfert, {120, 525, 4215, 375}},
+        {Percent, &frmTransfert, {140, 560, BarRestWidth, BarHeight}},
+        {lbl_Time, &frmTransfert, {120, 960, 3735, 255}},
+        {txtOrdner, nullptr, {0, 0, 615, 285}, L"", nullptr, false},
+        {txtStatus, nullptr, {0, 0, 615, 285}, L"", nullptr, false},
+        {txtTemp, nullptr, {0, 0, 615, 285}, L"", nullptr, false},
+        {txtAlte, nullptr, {0, 0, 615, 285}, L"", nullptr, false},
+        {Timer, nullptr, {0, 0, 0, 0}, L"", nullptr, false},
+    });
+    barWidth_ = ToPixels(BarRestWidth);
+    Picture1.SetPicture(WizardPicture({ToPixels(2355), ToPixels(3390)}));
+    lblCaption.SetFont({L"Arial", 8.25, true});
+    Percent.SetColors(::GetSysColor(COLOR_HIGHLIGHT), ::GetSysColor(COLOR_HIGHLIGHTTEXT));
+
+    Timer.SetInterval(1000);
+    Timer.onTimer = [this] { Timer_Timer(); };
+
+    cmdBack.onClick = [this] { cmdBack_Click(); };
+    cmdNext.onClick = [this] { cmdNext_Click(); };
+    cmdCancel.onClick = [this] { cmdCancel_Click(); };
+}
+
+void FrmSkyvell::Form_Load()
+{
+    decimalSeparator_ = modLocale::DecimalSeparator();
+    modWindow::DisableCloseButton(Hwnd());
+    AppName = modIni::ReadIniValue(Layout().IniFile(), L"Skyvell", L"APPNAME");
+    Step = static_cast<std::int16_t>(Step + 1);
+    ShowStep(Step);
+    SetCaption(L"Skyvell - " + AppName);
+}
+
+void FrmSkyvell::Form_Unload()
+{
+    Timer.SetEnabled(false);
+    hConnect.reset();
+    hInternet.reset();
+}
+
+InstallLayout FrmSkyvell::Layout() const
+{
+    return InstallLayout(effects::Current().ProgramFolder());
+}
+
+// The wizard
+
+void FrmSkyvell::SetTexts(const std::wstring& caption, const std::wstring& info, const std::wstring& end)
+{
+    lblCaption.SetCaption(caption);
+    lblInfo.SetCaption(info);
+    lblEnd.SetCaption(end);
+}
+
+void FrmSkyvell::ShowFinishOnly()
+{
+    cmdNext.SetCaption(L"Finish");
+    cmdNext.SetEnabled(true);
+    cmdBack.SetEnabled(false);
+    cmdCancel.SetEnabled(false);
+}
+
+void FrmSkyvell::ShowStep(std::int16_t step)
+{
+    switch (step) {
+    case 1:
+        SetTexts(L"Welcome to the Skyvell of " + AppName,
+                 L"Skyvell will download and install the latest Updates from the Internet.", L"Press Next to Continue");
+        break;
+    case 2:
+        SetTexts(L"Internet Connection", L"After you clicked on Next, Skyvell will connect to the Update-Server.",
+                 L"Press Next to Connect");
+        break;
+    case 3: {
+        cmdNext.SetEnabled(false);
+        cmdBack.SetEnabled(false);
+        bool connected = false;
+        {
+            const BusyScope busy(busy_);
+            connected = FTPConnect();
+        }
+        if (!connected) {
+            lblEnd.SetCaption(L"Impossible to connect");
+            lblCaption.SetCaption(L"Connection Error!");
+            lblInfo.SetCaption(L"The server is currently unavailable. Please try again later.");
+            ShowFinishOnly();
+            return;
+        }
+        SetTexts(L"You are connected with the Update-Server", L"Skyvell is now ready to receive the Update-Information",
+                 L"Press Next to Continue");
+        cmdNext.SetEnabled(true);
+        break;
+    }
+    case 4: {
+        UpdateOutcome outcome = UpdateOutcome::NoUpdate;
+        {
+            const BusyScope busy(busy_);
+            outcome = SendFiles(L"Skyvell");
+        }
+        lblCaption.SetCaption(L"Thank you for using Skyvell");
+        if (outcome == UpdateOutcome::Installed) {
+            lblInfo.SetCaption(L"Skyvell successfully !");
+            break;
+        }
+        lblInfo.SetCaption(outcome == UpdateOutcome::DownloadFailed
+                               ? L"The update could not be downloaded completely, so nothing has been installed. "
+                                 L"Please try again later."
+                           : outcome == UpdateOutcome::InstallFailed
+                               ? L"The update could not be installed. The program is unchanged. Please try again later."
+                               : NoUpdates);
+        lblEnd.SetCaption(L"Press Finish to Quit");
+        ShowFinishOnly();
+        break;
+    }
+    default:
+        break;
+    }
+    cmdBack.SetEnabled(step > 1 && step < 4);
+}
+
+void FrmSkyvell::cmdBack_Click()
+{
+    if (busy_)
+        return;
+    Step = static_cast<std::int16_t>(Step - 1);
+    ShowStep(Step);
+}
+
+void FrmSkyvell::cmdNext_Click()
+{
+    if (busy_)
+        return;
+    if (cmdNext.Caption() == L"Finish") {
+        Finish();
+        return;
+    }
+    Step = static_cast<std::int16_t>(Step + 1);
+    ShowStep(Step);
+}
+
+void FrmSkyvell::cmdCancel_Click()
+{
+    if (!Downloading) {
+        Unload();
+        return;
+    }
+    if (MsgBox(L"Do you really want to cancel ?", MB_YESNO | MB_DEFBUTTON2, L"Skyvell") == IDYES) {
+        CancelRequested = true;
+        frmTransfert.SetVisible(false);
+    }
+}
+
+void FrmSkyvell::Finish()
+{
+    if (UpdateDone) {
+        // By now the configuration is the one the update brought.
+        const InstallLayout layout = Layout();
+        const std::optional<std::int16_t> execute =
+            numbertext::StrictInteger(modIni::ReadIniValue(layout.IniFile(), L"Skyvell", L"EXECUTE"));
+        const std::wstring program = layout.Resolve(modIni::ReadIniValue(layout.IniFile(), L"Skyvell", L"EXECFILES"));
+        if (execute == 1 && IsExistingFile(program))
+            effects::Current().StartProcess(program);
+    }
+    Unload();
+}
+
+// The transfer
+
+bool FrmSkyvell::FTPConnect()
+{
+    const HCURSOR previous = ::SetCursor(::LoadCursorW(nullptr, IDC_WAIT));
+    lblEnd.SetCaption(L"Connecting to the Internet ...");
+    ui::DoEvents();
+    // Cancel may have ended the wizard during the yield.
+    bool connected = false;
+    if (IsLoaded()) {
+        hConnect.reset();
+        hInternet.reset(::InternetOpenA("", INTERNET_OPEN_TYPE_DIRECT, nullptr, nullptr, 0));
+        if (hInternet) {
+            const effects::ServerAddress server = effects::Current().UpdateServer();
+            hConnect.reset(::InternetConnectA(hInternet.get(), win::ToAnsi(server.host).c_str(), server.port, FtpUser,
+                                              FtpPassword, INTERNET_SERVICE_FTP, 0, 0));
+        }
+        connected = hInternet && hConnect;
+        if (connected)
+            lblEnd.SetCaption(L"You are connected with the Update-Server");
+    }
+    ::SetCursor(previous);
+    return connected;
+}
+
+UpdateOutcome FrmSkyvell::SendFiles(const std::wstring& section)
+{
+    const InstallLayout layout = Layout();
+    Timer.SetEnabled(true);
+    int count = 0;
+    bool allComplete = true;
+    lblEnd.SetCaption(L"Checking for Updates....");
+    for (int n = 1; n <= 99; ++n) {
+        const std::wstring file = Trim(modIni::ReadIniValue(layout.IniFile(), section, L"FILES" + std::to_wstring(n)));
+        const std::wstring path = modIni::ReadIniValue(layout.IniFile(), section, L"PATH" + std::to_wstring(n));
+        if (txtOrdner.Text() != L"da") {
+            modInstall::PrepareTempFolder();
+            txtOrdner.SetText(L"da");
+        }
+        if (txtStatus.Text() != L"fertig") {
+            const DownloadResult fetched = GetFiles(win::FromAnsi(RemoteVersionFile), DownloadedVersionFile, std::nullopt);
+            txtStatus.SetText(L"fertig");
+            // A version file that did not arrive whole says nothing.
+            txtTemp.SetText(fetched == DownloadResult::Complete ? FirstLine(DownloadedVersionFile) : L"");
+            txtAlte.SetText(FirstLine(layout.InstalledVersionFile()));
+            const std::string decimal = win::ToAnsi(decimalSeparator_);
+            if (version::VersionOrZero(win::ToAnsi(txtTemp.Text()), decimal) <=
+                version::VersionOrZero(win::ToAnsi(txtAlte.Text()), decimal)) {
+                modInstall::DeleteFolder(TempFolder);
+                return UpdateOutcome::NoUpdate;
+            }
+            cmdCancel.SetEnabled(false);
+            cmdBack.SetEnabled(false);
+            cmdNext.SetEnabled(false);
+            ui::DoEvents();
+        }
+        if (file.empty()) {
+            cmdCancel.SetCaption(L"Close");
+            Timer.SetEnabled(false);
+            lbl_Time.SetCaption(L"");
+            continue;
+        }
+
+        ResetProgress();
+        WIN32_FIND_DATAA found{};
+        net::unique_hinternet search(
+            ::FtpFindFirstFileA(hConnect.get(), win::ToAnsi(file).c_str(), &found, INTERNET_FLAG_RELOAD, 0));
+        if (!search)
+            break;
+        // The first match is the file. One transfer at a time on a connection:
+        // the search ends before the download.
+        search.reset();
+        UpdateFileSize = static_cast<std::int64_t>(found.nFileSizeHigh) << 32 | found.nFileSizeLow;
+        if (modDates::FileTimeToText(found.ftLastWriteTime) > modDates::GetFileDateText(path)) {
+            frmTransfert.SetVisible(true);
+            ++count;
+            if (GetFiles(file, path, UpdateFileSize) != DownloadResult::Complete)
+                allComplete = false;
+        } else {
+            lblEnd.SetCaption(NoUpdates);
+        }
+    }
+
+    if (count == 0) {
+        lblEnd.SetCaption(NoUpdates);
+        cmdBack.SetEnabled(false);
+        cmdCancel.SetEnabled(false);
+        // Nothing to install: the download folder goes, as when no version is due.
+        modInstall::DeleteFolder(TempFolder);
+        return UpdateOutcome::NoUpdate;
+    }
+    // Nothing is installed unless every download that started completed.
+    if (!allComplete)
+        return UpdateOutcome::DownloadFailed;
+    return Install(layout, count);
+}
+
+UpdateOutcome FrmSkyvell::Install(const InstallLayout& layout, int count)
+{
+    if (!modInstall::InstallUpdate(layout))
+        return UpdateOutcome::InstallFailed;
+    ui::DoEvents();
+    ui::DoEvents();
+    UpdateDone = true;
+    cmdBack.SetEnabled(false);
+    cmdCancel.SetEnabled(false);
+    lblEnd.SetCaption(L"Update finished " + std::to_wstring(count) + L" file(s) updated !");
+    frmTransfert.SetCaption(L"Transfer Completed");
+    cmdNext.SetCaption(L"Finish");
+    cmdNext.SetEnabled(true);
+    return UpdateOutcome::Installed;
+}
+
+DownloadResult FrmSkyvell::GetFiles(const std::wstring& remoteFile, const std::wstring& localFile,
+                                    std::optional<std::int64_t> listedSize)
+{
+    Downloading = true;
+    const std::wstring remote = Trim(remoteFile);
+    net::unique_hinternet source(::FtpOpenFileA(hConnect.get(), win::ToAnsi(remote).c_str(), GENERIC_READ,
+                                                FTP_TRANSFER_TYPE_BINARY | INTERNET_FLAG_RELOAD, 0));
+    // Written from the start, and whatever the file held before is cut off.
+    win::unique_hfile target(::CreateFileW(localFile.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                           FILE_ATTRIBUTE_NORMAL, nullptr));
+    CancelRequested = false;
+
+    bool intact = source && target;
+    std::int64_t total = 0;
+    std::vector<char> block(4096);
+    for (;;) {
+        // The one yield of a block: it also shows the progress of the block before.
+        ui::DoEvents();
+        if (CancelRequested) {
+            target.reset();
+            ::DeleteFileW(localFile.c_str());
+            for (int i = 0; i < 10000; ++i)
+                ui::DoEvents();
+            ResetProgress();
+            return DownloadResult::Cancelled;
+        }
+        DWORD read = 0;
+        const bool ok = source && ::InternetReadFile(source.get(), block.data(), static_cast<DWORD>(block.size()), &read);
+        total += read;
+        ProgressBar(listedSize.value_or(0), total, remote);
+        DWORD written = 0;
+        if (!ok || (read > 0 && !(target && ::WriteFile(target.get(), block.data(), read, &written, nullptr) &&
+                                  written == read))) {
+            intact = false;
+            break;
+        }
+        if (read == 0)
+            break;
+    }
+    // A connection that ends early looks like the end of the file: only the size tells.
+    if (listedSize && total != *listedSize)
+        intact = false;
+    return intact ? DownloadResult::Complete : DownloadResult::Failed;
+}
+
+void FrmSkyvell::ProgressBar(std::int64_t size, std::int64_t done, const std::wstring& file)
+{
+    if (done == 0 || txtStatus.Text() != L"fertig")
+        return;
+    const int percent = transfertext::PercentDone(size, done);
+    BytesDone = done;
+    const std::wstring caption = L"Downloading " + Trim(file);
+    if (frmTransfert.Caption() != caption)
+        frmTransfert.SetCaption(caption);
+    SetBarWidth(transfertext::BarWidthTwips(percent));
+    const std::wstring percentText = std::to_wstring(percent) + L" %";
+    if (Percent.Caption() != percentText) {
+        Percent.SetCaption(percentText);
+        Percent.Repaint();
+    }
+    Lbl_FileSize.SetCaption(transfertext::FileSizeText(done, size, decimalSeparator_));
+}
+
+void FrmSkyvell::ResetProgress()
+{
+    SetBarWidth(BarRestWidth);
+    txtPercent.SetCaption(L"");
+    Lbl_FileSize.SetCaption(L"");
+    Lbl_Averages.SetCaption(L"");
+    lbl_Time.SetCaption(L"");
+}
+
+void FrmSkyvell::Timer_Timer()
+{
+    const std::int64_t delta = BytesDone - BytesAtLastTick;
+    if (delta > 0) {
+        Lbl_Averages.SetCaption(transfertext::AverageText(delta, decimalSeparator_));
+        lbl_Time.SetCaption(
+            transfertext::FormatTimeRemaining(transfertext::SecondsRemaining(UpdateFileSize, BytesDone, delta)));
+        Lbl_Averages.Repaint();
+        lbl_Time.Repaint();
+    }
+    BytesAtLastTick = BytesDone;
+}
+
+void FrmSkyvell::SetBarWidth(int twipsWidth)
+{
+    const int width = ToPixels(twipsWidth);
+    if (width == barWidth_ || !Percent.Hwnd())
+        return;
+    barWidth_ = width;
+    ::SetWindowPos(Percent.Hwnd(), nullptr, 0, 0, width, ToPixels(BarHeight), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}

@@ -1,0 +1,182 @@
+#include "updater/modInstall.h"
+
+#include "shell/win/Handles.h"
+
+#include <cwchar>
+
+namespace modInstall {
+
+namespace {
+
+bool Exists(const std::wstring& path)
+{
+    return ::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+bool IsFolder(const std::wstring& path)
+{
+    const DWORD attributes = ::GetFileAttributesW(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+// Ends the process at a named step of the installation, as a crash would, when
+// the tests ask for it.
+void StopPoint(const wchar_t* step)
+{
+    wchar_t wanted[32] = L"";
+    const DWORD length = ::GetEnvironmentVariableW(L"SKYVELL_TEST_STOP_AT", wanted, 32);
+    if (length > 0 && length < 32 && std::wcscmp(wanted, step) == 0)
+        ::TerminateProcess(::GetCurrentProcess(), StoppedByTest);
+}
+
+// Calls visit(name, attributes) for each entry of a folder; false when the folder cannot be read.
+template <class Visit>
+bool ForEachEntry(const std::wstring& folder, Visit visit)
+{
+    WIN32_FIND_DATAW found{};
+    const win::unique_hfind search(::FindFirstFileW((folder + L"\\*").c_str(), &found));
+    if (!search)
+        return false;
+    bool ok = true;
+    do {
+        const std::wstring name = found.cFileName;
+        if (name != L"." && name != L"..")
+            ok = visit(name, found.dwFileAttributes) && ok;
+    } while (::FindNextFileW(search.get(), &found));
+    return ok;
+}
+
+bool DeleteContent(const std::wstring& folder)
+{
+    return ForEachEntry(folder, [&folder](const std::wstring& name, DWORD attributes) {
+        const std::wstring path = folder + L"\\" + name;
+        if (attributes & FILE_ATTRIBUTE_READONLY)
+            ::SetFileAttributesW(path.c_str(), attributes & ~FILE_ATTRIBUTE_READONLY);
+        if ((attributes & FILE_ATTRIBUTE_DIRECTORY) && !(attributes & FILE_ATTRIBUTE_REPARSE_POINT))
+            return DeleteFolder(path);
+        return ::DeleteFileW(path.c_str()) != FALSE;
+    });
+}
+
+bool CopyFolder(const std::wstring& from, const std::wstring& to)
+{
+    if (!::CreateDirectoryW(to.c_str(), nullptr))
+        return false;
+    return ForEachEntry(from, [&from, &to](const std::wstring& name, DWORD attributes) {
+        if (attributes & FILE_ATTRIBUTE_DIRECTORY)
+            return CopyFolder(from + L"\\" + name, to + L"\\" + name);
+        const bool copied = ::CopyFileW((from + L"\\" + name).c_str(), (to + L"\\" + name).c_str(), TRUE) != FALSE;
+        StopPoint(L"copying");
+        return copied;
+    });
+}
+
+bool Rename(const std::wstring& from, const std::wstring& to)
+{
+    return ::MoveFileExW(from.c_str(), to.c_str(), 0) != FALSE;
+}
+
+bool MoveNewIni(const InstallLayout& layout)
+{
+    if (!Exists(layout.NewIniFile()))
+        return true;  // an update without a configuration keeps the old one
+    const std::wstring target = layout.IniFile();
+    const DWORD attributes = ::GetFileAttributesW(target.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
+        ::SetFileAttributesW(target.c_str(), attributes & ~FILE_ATTRIBUTE_READONLY);
+    return ::MoveFileExW(layout.NewIniFile().c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING) != FALSE;
+}
+
+// Back from the swap: the new main folder goes, main.old becomes main again.
+void UndoSwap(const InstallLayout& layout)
+{
+    if (Rename(layout.MainFolder(), layout.PartialFolder()) && Rename(layout.PreviousFolder(), layout.MainFolder()))
+        DeleteFolder(layout.PartialFolder());
+}
+
+// After the swap: the configuration, the download folder, and last main.old,
+// whose end marks the installation done.
+bool FinishSwap(const InstallLayout& layout)
+{
+    if (!MoveNewIni(layout)) {
+        UndoSwap(layout);
+        return false;
+    }
+    StopPoint(L"configured");
+    DeleteFolder(TempFolder);
+    StopPoint(L"cleaned");
+    // What cannot be deleted now stays marked for the next start's repair.
+    DeleteFolder(layout.PreviousFolder());
+    return true;
+}
+
+} // namespace
+
+void PrepareTempFolder()
+{
+    if (!::CreateDirectoryW(TempFolder, nullptr) && ::GetLastError() == ERROR_ALREADY_EXISTS)
+        DeleteContent(TempFolder);
+}
+
+bool DeleteFolder(const std::wstring& folder)
+{
+    if (!Exists(folder))
+        return true;
+    DeleteContent(folder);
+    ::SetFileAttributesW(folder.c_str(), FILE_ATTRIBUTE_NORMAL);
+    return ::RemoveDirectoryW(folder.c_str()) != FALSE;
+}
+
+bool InstallUpdate(const InstallLayout& layout)
+{
+    // Leftovers of an attempt that failed without the next start's repair.
+    DeleteFolder(layout.PartialFolder());
+    DeleteFolder(layout.FreshFolder());
+
+    if (!CopyFolder(TempFolder, layout.PartialFolder())) {
+        DeleteFolder(layout.PartialFolder());
+        return false;
+    }
+    StopPoint(L"copied");
+    if (!Rename(layout.PartialFolder(), layout.FreshFolder())) {
+        DeleteFolder(layout.PartialFolder());
+        return false;
+    }
+    StopPoint(L"built");
+
+    // main.old marks a swap in progress; an empty one stands in for a missing main folder.
+    const bool hadMain = IsFolder(layout.MainFolder());
+    const bool movedAside = hadMain ? Rename(layout.MainFolder(), layout.PreviousFolder())
+                                    : ::CreateDirectoryW(layout.PreviousFolder().c_str(), nullptr) != FALSE;
+    if (!movedAside) {
+        DeleteFolder(layout.FreshFolder());
+        return false;
+    }
+    StopPoint(L"moved-old");
+    if (!Rename(layout.FreshFolder(), layout.MainFolder())) {
+        if (hadMain)
+            Rename(layout.PreviousFolder(), layout.MainFolder());
+        else
+            ::RemoveDirectoryW(layout.PreviousFolder().c_str());
+        DeleteFolder(layout.FreshFolder());
+        return false;
+    }
+    StopPoint(L"swapped");
+    return FinishSwap(layout);
+}
+
+void RepairInterruptedInstall(const InstallLayout& layout)
+{
+    const InstallRepair repair = PlanRepair({IsFolder(layout.MainFolder()), IsFolder(layout.PartialFolder()),
+                                             IsFolder(layout.FreshFolder()), IsFolder(layout.PreviousFolder())});
+    if (repair.discardPartial)
+        DeleteFolder(layout.PartialFolder());
+    if (repair.restorePrevious)
+        Rename(layout.PreviousFolder(), layout.MainFolder());
+    if (repair.discardFresh)
+        DeleteFolder(layout.FreshFolder());
+    if (repair.finish)
+        FinishSwap(layout);
+}
+
+} // namespace modInstall

@@ -1,0 +1,27 @@
+#pragma once
+// The download folder and the installation of what was downloaded into it.
+// An installation never loses the main folder: see InstallLayout.h for the
+// order of its steps and how the next start puts a stopped one right.
+#include "updater/core/InstallLayout.h"
+
+#include <string>
+
+namespace modInstall {
+
+// Creates the download folder, emptied of whatever an earlier run left there.
+void PrepareTempFolder();
+// Deletes a folder with all its content, read-only files included; true when it is gone.
+bool DeleteFolder(const std::wstring& folder);
+// Makes the download folder the new main folder and moves the configuration
+// it brings to the root. False when that failed; the old main folder and
+// configuration are then as they were.
+bool InstallUpdate(const InstallLayout& layout);
+// Finishes an installation that stopped after the new main folder took the
+// old one's place, or rolls back one that stopped before.
+void RepairInterruptedInstall(const InstallLayout& layout);
+
+// The exit code of a process that the environment variable SKYVELL_TEST_STOP_AT
+// stopped at one of the installation's steps (a test aid).
+inline constexpr unsigned StoppedByTest = 99;
+
+} // namespace modInstall

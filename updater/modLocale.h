@@ -1,0 +1,11 @@
+#pragma once
+// The separators of the user's locale that the update program's texts use.
+#include <string>
+
+namespace modLocale {
+
+std::wstring DecimalSeparator();
+std::wstring DateSeparator();
+std::wstring TimeSeparator();
+
+} // namespace modLocale
