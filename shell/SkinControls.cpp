@@ -250,13 +250,16 @@ void DrawBoxCaption(HDC dc, const RECT& client, const std::wstring& text, bool e
 bool PressableControl::SetCaption(const std::wstring& text)
 {
     caption_ = text;
+    // The window text carries the access key for the dialog manager.
+    if (Hwnd())
+        ::SetWindowTextW(Hwnd(), caption_.c_str());
     Redraw();
     return true;
 }
 
 HWND PressableControl::CreatePressable(const wchar_t* className, HWND parent, const RECT& bounds, DWORD style)
 {
-    return CreateOwnWindow(className, style | WS_TABSTOP, 0, L"", bounds, parent);
+    return CreateOwnWindow(className, style | WS_TABSTOP, 0, caption_.c_str(), bounds, parent);
 }
 
 void PressableControl::Activate()
@@ -296,6 +299,11 @@ LRESULT PressableControl::HandleMessage(UINT message, WPARAM wParam, LPARAM lPar
             return DLGC_WANTMESSAGE | DLGC_BUTTON;
         return DLGC_BUTTON;
     }
+    case BM_CLICK:
+        // The dialog manager's answer to the control's access key.
+        if (Enabled())
+            Activate();
+        return 0;
     case WM_KEYDOWN:
         // Held keys repeat; one press is one click.
         if (Enabled() && !(lParam & 0x40000000) && (wParam == VK_SPACE || (wParam == VK_RETURN && TakesEnter()))) {

@@ -314,6 +314,41 @@ TEST_F(SkinControlsTest, DialogNavigationReachesTheControls)
     EXPECT_EQ(::GetFocus(), check.Hwnd());
 }
 
+TEST_F(SkinControlsTest, AccessKeysOfTheCaptionsClickTheirControl)
+{
+    ui::XpButton back(L"cmdBack");
+    ui::XpButton next(L"cmdNext");
+    ui::SevCheck check(L"chkOption");
+    Put(back, {10, 10, 100, 33}).SetCaption(L"< &Back");
+    Put(next, {110, 10, 200, 33}).SetCaption(L"&Next >");
+    Put(check, {10, 40, 200, 57}).SetCaption(L"&Tick && go");
+    ::ShowWindow(host, SW_SHOWNOACTIVATE);
+    ::SetFocus(back.Hwnd());
+    int backs = 0;
+    int nexts = 0;
+    back.onClick = [&] { ++backs; };
+    next.onClick = [&] { ++nexts; };
+
+    const auto altKey = [&](wchar_t letter) {
+        MSG msg{::GetFocus(), WM_SYSCHAR, letter, 1 << 29, 0, {}};
+        ::IsDialogMessageW(host, &msg);
+        PumpMessages();
+    };
+    altKey(L'n');
+    EXPECT_EQ(nexts, 1);
+    EXPECT_EQ(backs, 0);
+    altKey(L'B');
+    EXPECT_EQ(backs, 1);
+    altKey(L't');
+    EXPECT_EQ(check.Value(), 1);
+    altKey(L'g');  // "&&" is a plain ampersand, no access key
+    EXPECT_EQ(check.Value(), 1);
+
+    next.SetEnabled(false);
+    altKey(L'n');
+    EXPECT_EQ(nexts, 1) << "a disabled button ignores its key";
+}
+
 TEST_F(SkinControlsTest, ButtonLooksFollowItsState)
 {
     ui::XpButton button(L"cmd");
