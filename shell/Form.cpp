@@ -90,6 +90,8 @@ void Form::Load()
         const int left = (::GetSystemMetrics(SM_CXSCREEN) - width) / 2;
         const int top = (::GetSystemMetrics(SM_CYSCREEN) - height) / 2;
         place = RECT{left, top, left + width, top + height};
+    } else if (style.defaultPosition) {
+        place = RECT{CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT + width, CW_USEDEFAULT + height};
     }
     CreateOwnWindow(FormClass, windowStyle, style.exStyle | WS_EX_CONTROLPARENT, style.caption.c_str(), place,
                     style.ownedByApplication || (style.style & WS_CHILD) ? ApplicationWindow() : nullptr);

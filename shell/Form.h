@@ -23,6 +23,8 @@ struct FormStyle {
     int clientHeight = 0;  // twips
     std::wstring caption;
     bool centred = false;
+    // Where Windows places a new window (its cascade), for a window with WS_OVERLAPPED.
+    bool defaultPosition = false;
     HICON icon = nullptr;
     // Owned by the program's hidden application window, which keeps it off the
     // taskbar until it asks for a button of its own (WS_EX_APPWINDOW).

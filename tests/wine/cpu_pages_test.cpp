@@ -394,6 +394,13 @@ TEST_F(CpuPagesTest, MonitorStaysOnTopOnceActivated)
     PumpMessages();
     EXPECT_TRUE(::GetWindowLongW(frmMonitor->Hwnd(), GWL_EXSTYLE) & WS_EX_TOPMOST);
     EXPECT_TRUE(::GetWindowLongW(frmMonitor->Hwnd(), GWL_EXSTYLE) & WS_EX_TOOLWINDOW);
+    // A fixed window without minimise or maximise box.
+    const LONG style = ::GetWindowLongW(frmMonitor->Hwnd(), GWL_STYLE);
+    EXPECT_FALSE(style & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
+    RECT client;
+    ::GetClientRect(frmMonitor->Hwnd(), &client);
+    EXPECT_EQ(client.right, ui::Form::ToPixels(5460));
+    EXPECT_EQ(client.bottom, ui::Form::ToPixels(1620));
     ToggleCpuMonitor();
     EXPECT_FALSE(frmMonitor.IsLoaded());
 }
