@@ -83,6 +83,11 @@ bool Program::WaitForEnd(DWORD& exitCode) const
     return true;
 }
 
+void Program::WaitUntilIdle() const
+{
+    ::WaitForInputIdle(process_.get(), WaitLimitMs);
+}
+
 HWND MainWindowAfterThePass()
 {
     if (::FindWindowW(L"BrvtForm", DialogCaption) || ::FindWindowW(L"BrvtForm", L"Loading..."))
@@ -92,6 +97,9 @@ HWND MainWindowAfterThePass()
 
 void CloseThroughTheClosePicture(const Program& program, HWND main)
 {
+    // A click in the last moments of the start-up can be lost; a user's click
+    // finds the program waiting for input.
+    program.WaitUntilIdle();
     ::SetForegroundWindow(main);
     ClickAtScreen(ScreenPointOf(main, 9000 + 105, 120 + 105));
     DWORD exitCode = 1;

@@ -32,6 +32,8 @@ public:
     bool Started() const { return static_cast<bool>(process_); }
     // True when the program ended within the limit; its exit code in `exitCode`.
     bool WaitForEnd(DWORD& exitCode) const;
+    // Waits until the program has handled what is queued and waits for input.
+    void WaitUntilIdle() const;
 
 private:
     win::unique_handle process_;
