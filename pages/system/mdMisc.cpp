@@ -35,11 +35,6 @@ void DrawHistory(HDC dc, const RECT& client, const cpu::LoadHistory& history)
 
 } // namespace
 
-void ShiftHistory()
-{
-    CpuHistory.Shift();
-}
-
 void DrawCpuUsage(std::int32_t usage, ui::PictureBox& gauge, ui::PictureBox& graph)
 {
     gauge.SetDrawing([usage](HDC dc, const RECT&) { DrawGauge(dc, usage); });

@@ -11,8 +11,6 @@
 // Fed by both CPU pages, in the order of their ticks; never reset.
 extern cpu::LoadHistory CpuHistory;
 
-void ShiftHistory();
-
 constexpr COLORREF GaugeLit = RGB(0, 255, 0);
 constexpr COLORREF GaugeDark = RGB(0, 64, 0);
 
