@@ -2,12 +2,9 @@
 set(BRVT_WIN_DEFINES UNICODE _UNICODE NOMINMAX STRICT _WIN32_WINNT=0x0501 WINVER=0x0501 _WIN32_IE=0x0600)
 set(BRVT_WIN_LIBS user32 gdi32 comdlg32 shell32 ole32 advapi32 msimg32 comctl32)
 
-# The window and control layer with the skinned controls: both programs, brvt
-# and the update program, are built on it.
-set(BRVT_UI_SOURCES
-    shell/Window.cpp shell/Controls.cpp shell/SkinControls.cpp shell/Form.cpp
-    shell/Artwork.cpp shell/Effects.cpp shell/CommonDialog.cpp shell/modWindow.cpp
-    shell/win/Text.cpp)
+# The window and control layer with the skinned controls (ui/): both programs,
+# brvt and the update program, are built on it.
+file(GLOB BRVT_UI_SOURCES CONFIGURE_DEPENDS ui/*.cpp ui/win/*.cpp)
 add_library(brvt_ui STATIC ${BRVT_UI_SOURCES})
 target_compile_definitions(brvt_ui PUBLIC ${BRVT_WIN_DEFINES})
 target_compile_options(brvt_ui PRIVATE ${BRVT_WARNINGS})
@@ -15,10 +12,8 @@ target_link_libraries(brvt_ui PUBLIC brvt_core ${BRVT_WIN_LIBS})
 target_compile_definitions(brvt_core PUBLIC ${BRVT_WIN_DEFINES})
 
 file(GLOB BRVT_WIN_SOURCES CONFIGURE_DEPENDS
-    shell/*.cpp shell/win/*.cpp pages/tweaks/*.cpp pages/system/*.cpp pages/utilities/*.cpp)
+    shell/*.cpp pages/tweaks/*.cpp pages/system/*.cpp pages/utilities/*.cpp)
 list(REMOVE_ITEM BRVT_WIN_SOURCES ${CMAKE_SOURCE_DIR}/shell/WinMain.cpp)
-list(TRANSFORM BRVT_UI_SOURCES PREPEND ${CMAKE_SOURCE_DIR}/)
-list(REMOVE_ITEM BRVT_WIN_SOURCES ${BRVT_UI_SOURCES})
 
 add_library(brvt_lib STATIC ${BRVT_WIN_SOURCES})
 target_compile_options(brvt_lib PRIVATE ${BRVT_WARNINGS})

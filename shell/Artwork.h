@@ -1,34 +1,8 @@
 #pragma once
-// The program's pictures, icons and cursor. All of them are drawn in code at
-// first use, so the program carries no image files.
-#include <windows.h>
-
-#include <functional>
-#include <memory>
-
-#include "shell/win/Handles.h"
+// brvt's pictures, its about icon and its cursor, drawn in code at first use.
+#include "ui/Drawing.h"
 
 namespace art {
-
-// A bitmap shared by the controls that show it. It is drawn when it is first
-// needed on screen, so that pages that are loaded but never shown draw nothing.
-class Image {
-public:
-    using Painter = std::function<HBITMAP()>;
-    Image(SIZE size, Painter paint) noexcept;
-    Image(const Image&) = delete;
-    Image& operator=(const Image&) = delete;
-
-    HBITMAP Handle() const;
-    SIZE Size() const noexcept { return size_; }
-
-private:
-    SIZE size_;
-    Painter paint_;
-    mutable win::unique_hbitmap bitmap_;
-};
-
-using Picture = std::shared_ptr<const Image>;
 
 enum class ImageId {
     // Main window
@@ -79,8 +53,7 @@ enum class ImageId {
 // Drawn once at first use and kept for the run; null for an unknown id.
 Picture Get(ImageId id);
 
-// Owned by this module and cached per size; callers never destroy them.
-HICON ProgramIcon(int sizePixels);
+// Owned by this module and cached per size; callers never destroy it.
 HICON AboutIcon(int sizePixels);
 // The pointing hand shown over clickable pictures and labels.
 HCURSOR LinkCursor();

@@ -1,11 +1,11 @@
 #include "shell/LanguageDialog.h"
 
-#include "shell/Effects.h"
 #include "shell/Registry.h"
 #include "shell/TranslatedForms.h"
 #include "shell/basLAnguageSelector.h"
 #include "shell/frmMain.h"
-#include "shell/modWindow.h"
+#include "ui/Effects.h"
+#include "ui/modWindow.h"
 
 LanguageDialog::LanguageDialog(std::wstring name, bool startDialog, int clientWidth, int clientHeight)
     : Form(std::move(name)), startDialog_(startDialog), clientWidth_(clientWidth), clientHeight_(clientHeight)

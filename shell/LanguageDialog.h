@@ -1,8 +1,8 @@
 #pragma once
 // What the two language dialogs share: the list of installed languages, Apply
 // and Cancel, and the language pass that Apply runs over the translated forms.
-#include "shell/Form.h"
-#include "shell/SkinControls.h"
+#include "ui/Form.h"
+#include "ui/SkinControls.h"
 
 #include <functional>
 #include <string>

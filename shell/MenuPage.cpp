@@ -1,5 +1,7 @@
 #include "shell/MenuPage.h"
 
+#include "shell/Artwork.h"
+
 void SetTitledFrameColors(ui::SevFrame& frame)
 {
     frame.SetColors(RGB(0xFF, 0xFF, 0xFF), RGB(0x7F, 0x9D, 0xB9), RGB(0x00, 0x46, 0xD5));

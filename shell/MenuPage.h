@@ -1,8 +1,9 @@
 #pragma once
 // The frame that the section menu pages share: the small product logo and a
 // titled frame that holds the page's picture buttons.
+#include "shell/Artwork.h"
 #include "shell/PageForm.h"
-#include "shell/SkinControls.h"
+#include "ui/SkinControls.h"
 
 #include <functional>
 #include <initializer_list>

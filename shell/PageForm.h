@@ -1,7 +1,7 @@
 #pragma once
 // A page is a form that is never shown itself: its content sits in one page
 // frame, which the main window shows in its container.
-#include "shell/Form.h"
+#include "ui/Form.h"
 
 namespace ui {
 

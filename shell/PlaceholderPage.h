@@ -2,7 +2,7 @@
 // A page that is not built yet: its page frame shows only the page's title,
 // so that every menu picture already leads to its page.
 #include "shell/PageForm.h"
-#include "shell/SkinControls.h"
+#include "ui/SkinControls.h"
 
 #include <string>
 

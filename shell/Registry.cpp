@@ -1,7 +1,7 @@
 #include "shell/Registry.h"
 
-#include "shell/win/Handles.h"
-#include "shell/win/Text.h"
+#include "ui/win/Handles.h"
+#include "ui/win/Text.h"
 
 #include <windows.h>
 

@@ -1,6 +1,6 @@
 #pragma once
 // The forms that the language pass loads and translates, in the pass's order.
-#include "shell/Form.h"
+#include "ui/Form.h"
 
 #include <array>
 

@@ -1,6 +1,6 @@
 // brvt: the main program.
-#include "shell/Form.h"
 #include "shell/frmLanguage.h"
+#include "ui/Form.h"
 
 #include <exception>
 

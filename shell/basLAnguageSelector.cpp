@@ -1,12 +1,12 @@
 #include "shell/basLAnguageSelector.h"
 
-#include "shell/Effects.h"
-#include "shell/Form.h"
 #include "shell/core/LanguageFile.h"
-#include "shell/core/NumberText.h"
 #include "shell/core/Paths.h"
-#include "shell/win/Handles.h"
-#include "shell/win/Text.h"
+#include "ui/Effects.h"
+#include "ui/Form.h"
+#include "ui/core/NumberText.h"
+#include "ui/win/Handles.h"
+#include "ui/win/Text.h"
 
 #include <optional>
 

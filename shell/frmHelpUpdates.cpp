@@ -1,10 +1,11 @@
 #include "shell/frmHelpUpdates.h"
 
-#include "shell/Effects.h"
+#include "shell/Artwork.h"
 #include "shell/core/Paths.h"
-#include "shell/core/Product.h"
 #include "shell/frmLang.h"
 #include "shell/modBeenden.h"
+#include "ui/Effects.h"
+#include "ui/core/Product.h"
 
 ui::FormRef<FrmHelpUpdates> frmHelpUpdates;
 

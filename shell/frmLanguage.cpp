@@ -1,5 +1,6 @@
 #include "shell/frmLanguage.h"
 
+#include "shell/Artwork.h"
 #include "shell/Registry.h"
 #include "shell/basLAnguageSelector.h"
 

@@ -1,5 +1,7 @@
 #include "shell/frmLogo.h"
 
+#include "shell/Artwork.h"
+
 ui::FormRef<FrmLogo> frmLogo;
 
 FrmLogo::FrmLogo() : PageForm(L"frmLogo") {}

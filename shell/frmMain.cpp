@@ -1,9 +1,8 @@
 #include "shell/frmMain.h"
 
 #include "pages/tweaks/frmInternet.h"
-#include "shell/Effects.h"
+#include "shell/Artwork.h"
 #include "shell/PageForm.h"
-#include "shell/core/Product.h"
 #include "shell/frmHelpUpdates.h"
 #include "shell/frmLogo.h"
 #include "shell/frmSystemOption.h"
@@ -13,6 +12,8 @@
 #include "shell/modBeenden.h"
 #include "shell/modSkin.h"
 #include "shell/modTaskbar.h"
+#include "ui/Effects.h"
+#include "ui/core/Product.h"
 
 ui::FormRef<FrmMain> frmMain;
 

@@ -1,7 +1,7 @@
 #pragma once
 // The borderless, skinned main window: title strip, five section entries and
 // the container in which every page of the program is shown.
-#include "shell/Form.h"
+#include "ui/Form.h"
 
 class FrmMain : public ui::Form {
 public:

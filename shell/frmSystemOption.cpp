@@ -5,6 +5,7 @@
 #include "pages/system/frmSysInfos.h"
 #include "pages/system/frmSysRes.h"
 #include "pages/tweaks/frmCache.h"
+#include "shell/Artwork.h"
 
 ui::FormRef<FrmSystemOption> frmSystemOption;
 

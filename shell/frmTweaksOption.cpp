@@ -4,6 +4,7 @@
 #include "pages/tweaks/frmBoot.h"
 #include "pages/tweaks/frmDesign.h"
 #include "pages/tweaks/frmGeneral.h"
+#include "shell/Artwork.h"
 
 ui::FormRef<FrmTweaksOption> frmTweaksOption;
 

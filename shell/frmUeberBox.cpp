@@ -1,5 +1,7 @@
 #include "shell/frmUeberBox.h"
 
+#include "shell/Artwork.h"
+
 ui::FormRef<FrmUeberBox> frmUeberBox;
 
 FrmUeberBox::FrmUeberBox() : Form(L"frmUeberBox") {}

@@ -1,7 +1,7 @@
 #pragma once
 // The about box: version and legal notes. Its texts are not translated.
-#include "shell/Form.h"
-#include "shell/SkinControls.h"
+#include "ui/Form.h"
+#include "ui/SkinControls.h"
 
 class FrmUeberBox : public ui::Form {
 public:

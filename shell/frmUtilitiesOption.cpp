@@ -4,6 +4,7 @@
 #include "pages/utilities/frmLupe.h"
 #include "pages/utilities/frmPassGen.h"
 #include "pages/utilities/frmShredder.h"
+#include "shell/Artwork.h"
 #include "shell/frmUtilitiesOption2.h"
 
 ui::FormRef<FrmUtilitiesOption> frmUtilitiesOption;

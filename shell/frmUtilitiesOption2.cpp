@@ -4,6 +4,7 @@
 #include "pages/utilities/frmUhrzeit.h"
 #include "pages/utilities/frmUtilities.h"
 #include "pages/utilities/frmVDrives.h"
+#include "shell/Artwork.h"
 #include "shell/frmUtilitiesOption.h"
 
 ui::FormRef<FrmUtilitiesOption2> frmUtilitiesOption2;

@@ -1,6 +1,6 @@
 #include "shell/modBeenden.h"
 
-#include "shell/Form.h"
+#include "ui/Form.h"
 
 #include <algorithm>
 

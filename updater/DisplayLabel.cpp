@@ -1,6 +1,6 @@
 #include "updater/DisplayLabel.h"
 
-#include "shell/win/Painting.h"
+#include "ui/win/Painting.h"
 
 namespace {
 
@@ -18,7 +18,7 @@ bool DisplayLabel::SetCaption(const std::wstring& text)
 {
     if (text == caption_)
         return true;
-    caption_ = text;
+    StoreCaption(text);
     if (::GetTickCount() - lastPainted_ >= PaintIntervalMs) {
         Redraw();
     } else if (!paintPending_ && Hwnd()) {

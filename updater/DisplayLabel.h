@@ -3,7 +3,7 @@
 // on its back colour, optionally inside a single border. Text that changes
 // with every block of a download is painted at most every 50 ms (the last
 // change always shows), so the wizard's time goes to the transfer.
-#include "shell/Controls.h"
+#include "ui/Controls.h"
 
 #include <string>
 

@@ -1,6 +1,6 @@
 #pragma once
 // WinINet handles, owned and closed by the scope that opened them.
-#include "shell/win/Handles.h"
+#include "ui/win/Handles.h"
 
 #include <wininet.h>
 

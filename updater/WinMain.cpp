@@ -1,6 +1,6 @@
 // Skyvell: the update program.
-#include "shell/Effects.h"
-#include "shell/Form.h"
+#include "ui/Effects.h"
+#include "ui/Form.h"
 #include "updater/frmSkyvell.h"
 #include "updater/modInstall.h"
 

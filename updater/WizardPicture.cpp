@@ -1,6 +1,6 @@
 #include "updater/WizardPicture.h"
 
-#include "shell/win/Handles.h"
+#include "ui/win/Handles.h"
 
 #include <algorithm>
 

@@ -4,8 +4,8 @@
 // the update itself. Its working half connects by FTP, compares the version
 // and each configured file's date, downloads what is newer into the download
 // folder with a transfer display and installs it.
-#include "shell/Form.h"
-#include "shell/SkinControls.h"
+#include "ui/Form.h"
+#include "ui/SkinControls.h"
 #include "updater/DisplayLabel.h"
 #include "updater/Internet.h"
 #include "updater/core/InstallLayout.h"

@@ -1,7 +1,7 @@
 #include "updater/modDates.h"
 
-#include "shell/Effects.h"
-#include "shell/win/Handles.h"
+#include "ui/Effects.h"
+#include "ui/win/Handles.h"
 #include "updater/core/DateText.h"
 #include "updater/modLocale.h"
 

@@ -1,6 +1,6 @@
 #include "updater/modIni.h"
 
-#include "shell/win/Text.h"
+#include "ui/win/Text.h"
 #include "updater/core/IniValue.h"
 
 #include <windows.h>

@@ -1,6 +1,6 @@
 #include "updater/modInstall.h"
 
-#include "shell/win/Handles.h"
+#include "ui/win/Handles.h"
 
 #include <cwchar>
 

@@ -2,7 +2,7 @@
 
 #include "pages/system/modTransp.h"
 #include "shell/Registry.h"
-#include "shell/core/NumberText.h"
+#include "ui/core/NumberText.h"
 
 #include <string>
 

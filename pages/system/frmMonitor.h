@@ -2,7 +2,7 @@
 // The floating CPU monitor: a small always-on-top tool window of its own, not
 // a page, with the load gauge, the history and a slider for its opacity.
 #include "pages/system/mdMisc.h"
-#include "shell/Form.h"
+#include "ui/Form.h"
 
 class FrmMonitor : public ui::Form {
 public:

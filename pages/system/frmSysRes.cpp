@@ -1,6 +1,7 @@
 #include "pages/system/frmSysRes.h"
 
 #include "pages/system/frmMonitor.h"
+#include "shell/Artwork.h"
 #include "shell/MenuPage.h"
 #include "shell/Registry.h"
 

@@ -3,7 +3,7 @@
 // load, the floating monitor's switch and the processor scheduling choice.
 #include "pages/system/mdMisc.h"
 #include "shell/PageForm.h"
-#include "shell/SkinControls.h"
+#include "ui/SkinControls.h"
 
 class FrmSysRes : public ui::PageForm {
 public:

@@ -1,7 +1,8 @@
 #include "pages/system/mdMisc.h"
 
-#include "shell/Effects.h"
-#include "shell/win/Painting.h"
+#include "shell/Artwork.h"
+#include "ui/Effects.h"
+#include "ui/win/Painting.h"
 
 #include <array>
 #include <utility>

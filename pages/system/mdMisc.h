@@ -3,7 +3,7 @@
 // and the way a page samples the load on its timer.
 #include "pages/system/CpuUsage.h"
 #include "pages/system/core/CpuLoad.h"
-#include "shell/Controls.h"
+#include "ui/Controls.h"
 
 #include <memory>
 #include <string>

@@ -1,7 +1,8 @@
 #include "pages/tweaks/frmAntispy.h"
 
-#include "shell/Effects.h"
+#include "shell/Artwork.h"
 #include "shell/Registry.h"
+#include "ui/Effects.h"
 
 #include <cstdint>
 #include <string>

@@ -2,7 +2,7 @@
 // The anti-spy page: switches off the Windows features that send data or
 // reach out on their own, one box each, or all at once.
 #include "shell/PageForm.h"
-#include "shell/SkinControls.h"
+#include "ui/SkinControls.h"
 
 class FrmAntispy : public ui::PageForm {
 public:

@@ -6,11 +6,11 @@
 //   cpu_idle <folder of the language files> [seconds per idle measurement]
 #include "pages/system/frmMonitor.h"
 #include "pages/system/frmSysRes.h"
-#include "shell/Effects.h"
-#include "shell/Form.h"
 #include "shell/PageForm.h"
 #include "shell/frmLanguage.h"
 #include "shell/frmMain.h"
+#include "ui/Effects.h"
+#include "ui/Form.h"
 
 #include <windows.h>
 

@@ -1,4 +1,4 @@
-#include "shell/core/NumberText.h"
+#include "ui/core/NumberText.h"
 
 #include <gtest/gtest.h>
 

@@ -2,9 +2,9 @@
 // the screen through its four steps against the test's FTP server, which
 // offers version 4.1 with the real brvt.exe. SKYVELL_TEST_SERVER points it there.
 #include "shell/Registry.h"
-#include "shell/win/Text.h"
 #include "tests/updater/support/UpdaterTestSupport.h"
 #include "tests/wine/support/RunningProgram.h"
+#include "ui/win/Text.h"
 
 #include <gtest/gtest.h>
 

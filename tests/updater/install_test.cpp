@@ -4,9 +4,9 @@
 //
 // The installation runs in a second copy of this program (--install <root>),
 // which SKYVELL_TEST_STOP_AT ends at the named step.
-#include "shell/win/Text.h"
 #include "tests/updater/support/UpdaterTestSupport.h"
 #include "tests/wine/support/RunningProgram.h"
+#include "ui/win/Text.h"
 #include "updater/modInstall.h"
 
 #include <gtest/gtest.h>

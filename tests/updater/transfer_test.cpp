@@ -1,9 +1,9 @@
 // The transfer half of the wizard against the test's FTP server: the version
 // check, the per-file date check, downloads with their display, and the
 // installation, including what must happen when something goes wrong.
-#include "shell/win/Handles.h"
-#include "shell/win/Text.h"
 #include "tests/updater/support/UpdaterTestSupport.h"
+#include "ui/win/Handles.h"
+#include "ui/win/Text.h"
 #include "updater/modDates.h"
 
 #include <gtest/gtest.h>

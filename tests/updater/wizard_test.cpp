@@ -1,7 +1,7 @@
 // The wizard's steps and buttons in this process, against the test's FTP
 // server, with scripted message boxes and program starts.
-#include "shell/win/Text.h"
 #include "tests/updater/support/UpdaterTestSupport.h"
+#include "ui/win/Text.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 // on the registry service the page itself uses.
 #include "pages/tweaks/frmAntispy.h"
 
-#include "shell/win/Handles.h"
+#include "ui/win/Handles.h"
 
 #include "tests/wine/support/TestSupport.h"
 

@@ -1,4 +1,4 @@
-#include "shell/CommonDialog.h"
+#include "ui/CommonDialog.h"
 
 #include "tests/wine/support/TestSupport.h"
 

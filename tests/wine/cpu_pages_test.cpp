@@ -6,8 +6,8 @@
 #include "pages/system/frmSysRes.h"
 #include "pages/system/mdMisc.h"
 #include "pages/system/modTransp.h"
-#include "shell/core/Product.h"
-#include "shell/win/Handles.h"
+#include "ui/core/Product.h"
+#include "ui/win/Handles.h"
 
 #include "tests/wine/support/TestSupport.h"
 

@@ -1,10 +1,10 @@
 // The shipped language files against the forms: every string number that a
 // translated form carries has a text in both files, so no control is blanked.
-#include "shell/Form.h"
 #include "shell/TranslatedForms.h"
 #include "shell/core/LanguageFile.h"
-#include "shell/core/NumberText.h"
-#include "shell/win/Handles.h"
+#include "ui/Form.h"
+#include "ui/core/NumberText.h"
+#include "ui/win/Handles.h"
 
 #include "tests/wine/support/TestSupport.h"
 

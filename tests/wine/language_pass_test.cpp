@@ -2,17 +2,17 @@
 // choice, the loading screen of a stored language, the switch from the help
 // page, and what the dialogs refuse while a pass runs.
 #include "pages/tweaks/frmAntispy.h"
-#include "shell/Form.h"
 #include "shell/LanguageDialog.h"
 #include "shell/Registry.h"
 #include "shell/TranslatedForms.h"
-#include "shell/core/Product.h"
 #include "shell/frmHelpUpdates.h"
 #include "shell/frmLang.h"
 #include "shell/frmLanguage.h"
 #include "shell/frmMain.h"
-#include "shell/modWindow.h"
-#include "shell/win/Handles.h"
+#include "ui/Form.h"
+#include "ui/core/Product.h"
+#include "ui/modWindow.h"
+#include "ui/win/Handles.h"
 
 #include "tests/wine/support/TestSupport.h"
 

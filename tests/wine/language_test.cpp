@@ -4,10 +4,10 @@
 // and the list of the installed languages.
 #include "shell/basLAnguageSelector.h"
 
-#include "shell/Form.h"
-#include "shell/SkinControls.h"
-#include "shell/win/Handles.h"
 #include "tests/wine/support/TestSupport.h"
+#include "ui/Form.h"
+#include "ui/SkinControls.h"
+#include "ui/win/Handles.h"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,11 @@
 #include "shell/PageForm.h"
-#include "shell/core/Product.h"
 #include "shell/frmLogo.h"
 #include "shell/frmMain.h"
 #include "shell/frmSystemOption.h"
 #include "shell/frmTweaksOption.h"
 #include "shell/modBeenden.h"
 #include "shell/modTaskbar.h"
+#include "ui/core/Product.h"
 
 #include "tests/wine/support/TestSupport.h"
 

@@ -17,8 +17,8 @@
 #include "pages/utilities/frmUhrzeit.h"
 #include "pages/utilities/frmUtilities.h"
 #include "pages/utilities/frmVDrives.h"
+#include "shell/Artwork.h"
 #include "shell/PageForm.h"
-#include "shell/core/Product.h"
 #include "shell/frmHelpUpdates.h"
 #include "shell/frmMain.h"
 #include "shell/frmSystemOption.h"
@@ -26,6 +26,7 @@
 #include "shell/frmUeberBox.h"
 #include "shell/frmUtilitiesOption.h"
 #include "shell/frmUtilitiesOption2.h"
+#include "ui/core/Product.h"
 
 #include "tests/wine/support/TestSupport.h"
 

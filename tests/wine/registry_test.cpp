@@ -2,7 +2,7 @@
 // write itself (odd types, missing or embedded NULs) go in through the API directly.
 #include "shell/Registry.h"
 
-#include "shell/win/Handles.h"
+#include "ui/win/Handles.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>

@@ -1,14 +1,16 @@
 // The skinned controls as the user meets them: clicks and keys, option groups,
 // and a look that follows the state.
-#include "shell/SkinControls.h"
-#include "shell/win/Handles.h"
 #include "tests/wine/support/TestSupport.h"
+#include "ui/SkinControls.h"
+#include "ui/win/Handles.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <cstdlib>
 #include <functional>
+#include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -110,6 +112,13 @@ protected:
     HWND host = nullptr;
 };
 
+std::wstring WindowText(HWND hwnd)
+{
+    wchar_t text[256] = L"";
+    ::SendMessageW(hwnd, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(text));
+    return text;
+}
+
 TEST_F(SkinControlsTest, TypeNamesAndCaptions)
 {
     ui::XpButton button(L"cmd");
@@ -122,15 +131,34 @@ TEST_F(SkinControlsTest, TypeNamesAndCaptions)
     EXPECT_EQ(option.TypeName(), L"sevOption");
     EXPECT_EQ(frame.TypeName(), L"sevFrame");
     EXPECT_EQ(bar.TypeName(), L"sevProgressBar");
-    // Captions set before the window exists are kept for it.
-    EXPECT_TRUE(button.SetCaption(L"Weiter"));
-    EXPECT_TRUE(check.SetCaption(L"An"));
-    EXPECT_TRUE(option.SetCaption(L"Eins"));
-    EXPECT_TRUE(frame.SetCaption(L"Titel"));
     EXPECT_FALSE(bar.SetCaption(L"x"));
-    Put(button, {10, 10, 90, 33});
-    EXPECT_EQ(button.Caption(), L"Weiter");
-    EXPECT_EQ(frame.Caption(), L"Titel");
+}
+
+// Other programs and screen readers read a control's caption as its window text.
+TEST_F(SkinControlsTest, EveryCaptionIsTheWindowText)
+{
+    ui::XpButton button(L"cmd");
+    ui::SevCheck check(L"chk");
+    ui::SevOption option(L"opt");
+    ui::SevFrame sevFrame(L"fra");
+    ui::Label label(L"lbl");
+    ui::Frame frame(L"frame", true);
+    const std::vector<std::pair<ui::Control*, const wchar_t*>> rows{
+        {&button, L"&Weiter >"}, {&check, L"An"}, {&option, L"Eins"},
+        {&sevFrame, L"Titel"},   {&label, L"123 MB"}, {&frame, L"Rahmen"},
+    };
+    int top = 0;
+    for (const auto& [control, caption] : rows) {
+        // Set before the window exists, and kept for it.
+        EXPECT_TRUE(control->SetCaption(caption));
+        Put(*control, {10, top, 200, top + 20});
+        top += 25;
+        EXPECT_EQ(WindowText(control->Hwnd()), caption);
+        EXPECT_EQ(control->Caption(), caption);
+        const std::wstring changed = std::wstring(caption) + L"!";
+        control->SetCaption(changed);
+        EXPECT_EQ(WindowText(control->Hwnd()), changed);
+    }
 }
 
 TEST_F(SkinControlsTest, CheckBoxChangesOnlyForTheUserAndRaisesClickAfterTheChange)

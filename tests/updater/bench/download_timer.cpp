@@ -2,7 +2,7 @@
 // the wizard and its transfer display on screen as during an update:
 //   skyvell_download_timer.exe <remote file> <local file> <runs>
 // SKYVELL_TEST_SERVER names the server. Prints one line per run: "ms <n>".
-#include "shell/Effects.h"
+#include "ui/Effects.h"
 #include "updater/frmSkyvell.h"
 
 #include <cstdio>

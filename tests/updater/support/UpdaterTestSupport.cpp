@@ -1,7 +1,7 @@
 #include "tests/updater/support/UpdaterTestSupport.h"
 
-#include "shell/win/Text.h"
 #include "tests/wine/support/RunningProgram.h"
+#include "ui/win/Text.h"
 #include "updater/core/InstallLayout.h"
 #include "updater/modInstall.h"
 

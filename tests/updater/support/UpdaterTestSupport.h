@@ -2,8 +2,8 @@
 // What the update program's tests share: files and folders, the FTP server
 // that with-ftp-server.sh runs for each test program, install roots with a
 // Skyvell.ini, and a fixture that drives the wizard in this process.
-#include "shell/win/Handles.h"
 #include "tests/wine/support/TestSupport.h"
+#include "ui/win/Handles.h"
 #include "updater/frmSkyvell.h"
 
 #include <initializer_list>

@@ -5,7 +5,7 @@
 #include "pages/system/frmSysRes.h"
 #include "shell/PageForm.h"
 #include "shell/frmMain.h"
-#include "shell/win/Text.h"
+#include "ui/win/Text.h"
 
 #include <windows.h>
 

@@ -1,7 +1,7 @@
 #pragma once
 // Starting the real brvt.exe of the install layout and using it from outside,
 // as a user does: finding its windows and clicking on the screen.
-#include "shell/win/Handles.h"
+#include "ui/win/Handles.h"
 
 #include <functional>
 #include <string>

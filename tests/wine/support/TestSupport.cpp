@@ -1,7 +1,7 @@
 #include "tests/wine/support/TestSupport.h"
 
-#include "shell/Form.h"
-#include "shell/win/Handles.h"
+#include "ui/Form.h"
+#include "ui/win/Handles.h"
 
 #include <iterator>
 

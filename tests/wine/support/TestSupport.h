@@ -1,7 +1,7 @@
 #pragma once
 // What the Wine tests share: a scripted effects seam, clicks as a user makes
 // them, and a fixture that leaves no form loaded behind a test.
-#include "shell/Effects.h"
+#include "ui/Effects.h"
 
 #include <gtest/gtest.h>
 

@@ -2,8 +2,8 @@
 // Controls of the forms: a common base with the properties that the forms and
 // the language pass use, and the plain controls (label, picture box, frame,
 // text box, list box). The skinned controls build on the same base.
-#include "shell/Artwork.h"
-#include "shell/Window.h"
+#include "ui/Drawing.h"
+#include "ui/Window.h"
 
 #include <functional>
 #include <optional>
@@ -61,6 +61,9 @@ protected:
     virtual HWND CreateHwnd(HWND parent, const RECT& bounds, DWORD style) = 0;
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void Redraw() const;
+    // Keeps the caption as the window's text too, as Windows' own controls do,
+    // so that screen readers and other programs read what the control shows.
+    void StoreCaption(const std::wstring& text);
 
     std::wstring caption_;
 

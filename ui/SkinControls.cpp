@@ -1,7 +1,7 @@
-#include "shell/SkinControls.h"
+#include "ui/SkinControls.h"
 
-#include "shell/win/Handles.h"
-#include "shell/win/Painting.h"
+#include "ui/win/Handles.h"
+#include "ui/win/Painting.h"
 
 #include <algorithm>
 #include <cmath>
@@ -249,17 +249,15 @@ void DrawBoxCaption(HDC dc, const RECT& client, const std::wstring& text, bool e
 
 bool PressableControl::SetCaption(const std::wstring& text)
 {
-    caption_ = text;
-    // The window text carries the access key for the dialog manager.
-    if (Hwnd())
-        ::SetWindowTextW(Hwnd(), caption_.c_str());
+    // The window text carries the access key for the dialog manager too.
+    StoreCaption(text);
     Redraw();
     return true;
 }
 
 HWND PressableControl::CreatePressable(const wchar_t* className, HWND parent, const RECT& bounds, DWORD style)
 {
-    return CreateOwnWindow(className, style | WS_TABSTOP, 0, caption_.c_str(), bounds, parent);
+    return CreateOwnWindow(className, style | WS_TABSTOP, 0, L"", bounds, parent);
 }
 
 void PressableControl::Activate()
@@ -534,7 +532,7 @@ SevFrame::SevFrame(std::wstring name) : Control(std::move(name), L"sevFrame") {}
 
 bool SevFrame::SetCaption(const std::wstring& text)
 {
-    caption_ = text;
+    StoreCaption(text);
     Redraw();
     return true;
 }

@@ -2,8 +2,8 @@
 // Forms: top-level windows that exist once for the run. A form is created and
 // loaded the first time it is touched, is kept in the program's one collection
 // of loaded forms in load order, and the program ends with its last form.
-#include "shell/Controls.h"
-#include "shell/core/Twips.h"
+#include "ui/Controls.h"
+#include "ui/core/Twips.h"
 
 #include <functional>
 #include <initializer_list>

@@ -1,6 +1,6 @@
-#include "shell/Effects.h"
+#include "ui/Effects.h"
 
-#include "shell/core/Product.h"
+#include "ui/core/Product.h"
 
 #include <commdlg.h>
 #include <shellapi.h>

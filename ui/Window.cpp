@@ -1,6 +1,6 @@
-#include "shell/Window.h"
+#include "ui/Window.h"
 
-#include "shell/Effects.h"
+#include "ui/Effects.h"
 
 #include <exception>
 #include <string>

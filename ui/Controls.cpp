@@ -1,7 +1,7 @@
-#include "shell/Controls.h"
+#include "ui/Controls.h"
 
-#include "shell/win/Handles.h"
-#include "shell/win/Painting.h"
+#include "ui/win/Handles.h"
+#include "ui/win/Painting.h"
 
 #include <commctrl.h>
 #include <windowsx.h>
@@ -92,9 +92,18 @@ bool Control::SetToolTipText(const std::wstring& text)
     return true;
 }
 
+void Control::StoreCaption(const std::wstring& text)
+{
+    caption_ = text;
+    if (Hwnd())
+        ::SetWindowTextW(Hwnd(), caption_.c_str());
+}
+
 void Control::Create(HWND parent, const RECT& bounds, bool visible)
 {
     CreateHwnd(parent, bounds, WS_CHILD | WS_CLIPSIBLINGS | (visible ? WS_VISIBLE : 0));
+    if (Hwnd() && !caption_.empty())
+        ::SetWindowTextW(Hwnd(), caption_.c_str());
     if (!toolTip_.empty())
         SetToolTipText(toolTip_);
 }
@@ -236,7 +245,7 @@ Label::Label(std::wstring name) : MouseControl(std::move(name), L"Label") {}
 
 bool Label::SetCaption(const std::wstring& text)
 {
-    caption_ = text;
+    StoreCaption(text);
     FitToText();
     Redraw();
     return true;
@@ -328,7 +337,7 @@ Frame::Frame(std::wstring name, bool border) : Control(std::move(name), L"Frame"
 
 bool Frame::SetCaption(const std::wstring& text)
 {
-    caption_ = text;
+    StoreCaption(text);
     Redraw();
     return true;
 }

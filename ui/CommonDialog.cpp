@@ -1,6 +1,6 @@
-#include "shell/CommonDialog.h"
+#include "ui/CommonDialog.h"
 
-#include "shell/Effects.h"
+#include "ui/Effects.h"
 
 namespace ui {
 

@@ -1,4 +1,4 @@
-#include "shell/win/Text.h"
+#include "ui/win/Text.h"
 
 #include <windows.h>
 

@@ -3,7 +3,7 @@
 // progress bar, drawn by the program itself in the rounded blue XP look.
 // Each one draws through one PaintContent of its state, for WM_PAINT (buffered),
 // WM_PRINTCLIENT and tests alike.
-#include "shell/Controls.h"
+#include "ui/Controls.h"
 
 #include <functional>
 #include <string>

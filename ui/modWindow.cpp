@@ -1,4 +1,4 @@
-#include "shell/modWindow.h"
+#include "ui/modWindow.h"
 
 namespace modWindow {
 

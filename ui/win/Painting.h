@@ -1,7 +1,7 @@
 #pragma once
 // Painting shared by the controls that draw themselves through one
 // PaintContent(HDC, const RECT&) const of their state.
-#include "shell/win/Handles.h"
+#include "ui/win/Handles.h"
 
 namespace win {
 

@@ -1,6 +1,6 @@
-#include "shell/Form.h"
+#include "ui/Form.h"
 
-#include "shell/win/Handles.h"
+#include "ui/win/Handles.h"
 
 #include <algorithm>
 
