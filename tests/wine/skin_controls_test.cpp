@@ -1,6 +1,7 @@
 // The skinned controls as the user meets them: clicks and keys, option groups,
 // and a look that follows the state.
 #include "tests/wine/support/TestSupport.h"
+#include "ui/ProgressBar.h"
 #include "ui/SkinControls.h"
 #include "ui/win/Handles.h"
 
@@ -469,6 +470,31 @@ TEST_F(SkinControlsTest, ProgressBarFillsInProportionWithinItsRange)
     const Picture half = Draw(bar.Hwnd());
     EXPECT_GT(half.Count(leftHalf, IsBlue), 60);
     EXPECT_EQ(half.Count(rightPart, IsBlue), 0);
+}
+
+TEST_F(SkinControlsTest, GradientBarFillsItsShareWithTheColourOfEachPlace)
+{
+    ui::MBProgressBar bar(L"ProgressBarRAM1");
+    Put(bar, {0, 0, 204, 14});
+    bar.SetColors(RGB(192, 0, 0), RGB(0, 128, 0));
+    // A range of several GB in KB: far beyond what a product of 32-bit numbers holds.
+    const std::int64_t total = std::int64_t{1} << 40;
+    bar.SetMax(total);
+    EXPECT_TRUE(bar.SetValue(total / 2));
+    const Picture half = Draw(bar.Hwnd());
+    EXPECT_TRUE(IsNear(half.At(3, 7), RGB(192, 0, 0))) << "red at the left end";
+    EXPECT_TRUE(IsNear(half.At(98, 7), RGB(96, 64, 0))) << "half way between the colours";
+    EXPECT_EQ(half.At(150, 7), RGB(255, 255, 255)) << "the rest stays empty";
+
+    EXPECT_TRUE(bar.SetValue(total));
+    EXPECT_TRUE(IsNear(Draw(bar.Hwnd()).At(200, 7), RGB(0, 128, 0))) << "green at the right end";
+
+    // A value outside the range is ignored.
+    EXPECT_FALSE(bar.SetValue(total + 1));
+    EXPECT_FALSE(bar.SetValue(-1));
+    EXPECT_EQ(bar.Value(), total);
+    bar.SetMax(10);
+    EXPECT_EQ(bar.Value(), 10) << "brought into a smaller range";
 }
 
 TEST_F(SkinControlsTest, FramePaintsItselfForTransparentChildren)
