@@ -77,6 +77,21 @@ void Seam::StartProcess(const std::wstring& path)
     }
 }
 
+bool Seam::RunCommandLine(const std::wstring& commandLine, WORD showWindow)
+{
+    std::wstring line = commandLine;
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESHOWWINDOW;
+    startup.wShowWindow = showWindow;
+    PROCESS_INFORMATION started{};
+    if (!::CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &started))
+        return false;
+    ::CloseHandle(started.hThread);
+    ::CloseHandle(started.hProcess);
+    return true;
+}
+
 ServerAddress Seam::UpdateServer()
 {
     wchar_t value[256] = L"";

@@ -34,6 +34,9 @@ public:
     virtual void ShellExecute(HWND owner, const std::wstring& file);
     // Starts a program as a new process with a normal, activated window, without arguments and without waiting.
     virtual void StartProcess(const std::wstring& path);
+    // Starts a command line (the program found on the search path) as a new
+    // process shown with `showWindow` (SW_*), without waiting; false when it could not start.
+    virtual bool RunCommandLine(const std::wstring& commandLine, WORD showWindow);
     // The update server. For tests, the environment variable SKYVELL_TEST_SERVER
     // ("host:port") names another one.
     virtual ServerAddress UpdateServer();

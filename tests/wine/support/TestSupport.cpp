@@ -53,6 +53,12 @@ void ScriptedSeam::StartProcess(const std::wstring& path)
     processes.push_back(path);
 }
 
+bool ScriptedSeam::RunCommandLine(const std::wstring& commandLine, WORD showWindow)
+{
+    commandLines.push_back({commandLine, showWindow});
+    return !runCommandLines || effects::Seam::RunCommandLine(commandLine, showWindow);
+}
+
 effects::ServerAddress ScriptedSeam::UpdateServer()
 {
     return updateServer;

@@ -23,6 +23,11 @@ struct RecordedStart {
     std::wstring file;
 };
 
+struct RecordedCommandLine {
+    std::wstring commandLine;
+    WORD showWindow;
+};
+
 // Records every effect; answers message boxes and file dialogs from scripts.
 class ScriptedSeam : public effects::Seam {
 public:
@@ -33,6 +38,8 @@ public:
     std::deque<std::wstring> dialogAnswers;    // "" cancels; empty queue cancels
     std::wstring programFolder;                // empty: the real one
     std::vector<std::wstring> processes;       // programs started as new processes
+    std::vector<RecordedCommandLine> commandLines;
+    bool runCommandLines = false;              // also really start them
     // Nothing listens there: a test that wants an update server names its own.
     effects::ServerAddress updateServer{L"127.0.0.1", 1};
     // Called while a message box would be open, in the order of the boxes.
@@ -42,6 +49,7 @@ public:
     bool ShowFileDialog(HWND owner, effects::FileDialogRequest& request) override;
     void ShellExecute(HWND owner, const std::wstring& file) override;
     void StartProcess(const std::wstring& path) override;
+    bool RunCommandLine(const std::wstring& commandLine, WORD showWindow) override;
     effects::ServerAddress UpdateServer() override;
     std::wstring ProgramFolder() override;
     void EndProgram(UINT exitCode) override;
