@@ -8,7 +8,7 @@ packages=(
     cmake ninja-build g++ clang libclang-rt-14-dev
     g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix binutils-mingw-w64 mingw-w64-tools
     googletest libgtest-dev
-    wine wine64
+    wine wine64 fonts-wine
     xvfb xauth x11-utils xdotool fonts-liberation
     python3-pyftpdlib curl imagemagick
 )

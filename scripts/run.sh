@@ -25,6 +25,8 @@ for file in main/brvt.exe Skyvell.exe Skyvell.ini; do
 done
 export WINEPREFIX=$build/run-prefix
 log=$build/run.log
+# The previous run's messages stay beside the new ones.
+[[ -f "$log" ]] && mv -f -- "$log" "$log.previous"
 : >"$log"
 
 xvfb_display=
@@ -51,6 +53,8 @@ if [[ ! -f "$WINEPREFIX/system.reg" ]]; then
     echo "run.sh: creating the Wine prefix $WINEPREFIX (once)"
     brvt_create_prefix p "$layout" "$log"
 fi
+# A prefix made before the fonts were put in gets them now.
+brvt_install_wine_fonts
 # Only the install root is a drive (p:), so brvt sees p:\main\brvt.exe as its
 # own path and nothing of the host outside the layout.
 brvt_map_drives p "$layout"

@@ -7,6 +7,8 @@
 #include <windowsx.h>
 
 #include <algorithm>
+#include <cstdint>
+#include <vector>
 
 namespace ui {
 
@@ -50,6 +52,43 @@ void PaintParentBackground(HWND hwnd, HDC dc)
     ::SetViewportOrgEx(dc, -origin.x, -origin.y, &previous);
     ::SendMessageW(parent, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT | PRF_ERASEBKGND);
     ::SetViewportOrgEx(dc, previous.x, previous.y, nullptr);
+}
+
+// The width that drawn text covers: its advance, or more where its glyphs ink
+// beyond it (italics, and fonts whose rendering is wider than their metrics,
+// as Wine's stand-ins for Arial are).
+int InkedWidth(HDC reference, HFONT font, const std::wstring& text, const RECT& measured)
+{
+    TEXTMETRICW metrics{};
+    {
+        win::SelectedObject selected(reference, font);
+        ::GetTextMetricsW(reference, &metrics);
+    }
+    const int width = measured.right + metrics.tmMaxCharWidth;
+    const int height = measured.bottom;
+    if (width <= 0 || height <= 0)
+        return measured.right;
+    win::unique_hdc memory(::CreateCompatibleDC(reference));
+    win::unique_hbitmap bitmap(::CreateCompatibleBitmap(reference, width, height));
+    std::vector<std::uint32_t> pixels(static_cast<size_t>(width) * static_cast<size_t>(height));
+    {
+        win::SelectedObject selectedBitmap(memory.get(), bitmap.get());
+        win::SelectedObject selectedFont(memory.get(), font);
+        RECT all{0, 0, width, height};
+        FillSolid(memory.get(), all, RGB(255, 255, 255));
+        ::SetBkMode(memory.get(), TRANSPARENT);
+        ::SetTextColor(memory.get(), RGB(0, 0, 0));
+        ::DrawTextW(memory.get(), text.c_str(), static_cast<int>(text.size()), &all, DT_NOPREFIX);
+    }
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    if (!::GetDIBits(memory.get(), bitmap.get(), 0, static_cast<UINT>(height), pixels.data(), &info, DIB_RGB_COLORS))
+        return measured.right;
+    for (int x = width - 1; x >= measured.right; --x)
+        for (int y = 0; y < height; ++y)
+            if ((pixels[static_cast<size_t>(y * width + x)] & 0xFFFFFF) != 0xFFFFFF)
+                return x + 1;
+    return measured.right;
 }
 
 MouseEvent EventOf(UINT button, WPARAM wParam, LPARAM lParam)
@@ -297,8 +336,8 @@ void Label::FitToText()
     win::SelectedObject font(dc.get(), hfont_.get());
     RECT text{0, 0, 0, 0};
     const std::wstring measured = caption_.empty() ? L" " : caption_;
-    ::DrawTextW(dc.get(), measured.c_str(), static_cast<int>(measured.size()), &text, DT_CALCRECT | DT_NOPREFIX | DT_SINGLELINE);
-    const int width = caption_.empty() ? 0 : text.right;
+    ::DrawTextW(dc.get(), measured.c_str(), static_cast<int>(measured.size()), &text, DT_CALCRECT | DT_NOPREFIX);
+    const int width = caption_.empty() ? 0 : InkedWidth(dc.get(), hfont_.get(), caption_, text);
     ::SetWindowPos(Hwnd(), nullptr, 0, 0, width, text.bottom, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
@@ -313,7 +352,10 @@ void Label::PaintContent(HDC dc, const RECT& client) const
     ::SetTextColor(dc, foreColor_);
     RECT text = client;
     const UINT align = alignment_ == Alignment::Centre ? DT_CENTER : alignment_ == Alignment::Right ? DT_RIGHT : DT_LEFT;
-    ::DrawTextW(dc, caption_.c_str(), static_cast<int>(caption_.size()), &text, DT_NOPREFIX | DT_WORDBREAK | align);
+    // A label sized to its text never wraps: a width measured to the pixel would
+    // otherwise push its last letter onto a line of its own.
+    const UINT wrap = autoSize_ ? 0 : DT_WORDBREAK;
+    ::DrawTextW(dc, caption_.c_str(), static_cast<int>(caption_.size()), &text, DT_NOPREFIX | wrap | align);
 }
 
 HWND Label::CreateHwnd(HWND parent, const RECT& bounds, DWORD style)

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <functional>
@@ -470,6 +471,41 @@ TEST_F(SkinControlsTest, ProgressBarFillsInProportionWithinItsRange)
     const Picture half = Draw(bar.Hwnd());
     EXPECT_GT(half.Count(leftHalf, IsBlue), 60);
     EXPECT_EQ(half.Count(rightPart, IsBlue), 0);
+}
+
+// Wine draws its stand-in for Arial wider than the font's metrics say: a label
+// sized by the metrics alone loses its last letter.
+TEST_F(SkinControlsTest, LabelSizedToItsTextShowsAllOfIt)
+{
+    ui::Label label(L"lblHP");
+    label.SetCaption(L"www.qorsoft.example");
+    Put(label, {0, 0, 138, 14});
+    label.SetFont({L"Arial", 8.25});
+    label.SetAutoSize(true);
+    RECT client;
+    ::GetClientRect(label.Hwnd(), &client);
+    ASSERT_GT(client.right, 0);
+
+    // Drawn on a canvas twice as wide, as the screen draws it.
+    const int width = client.right * 2;
+    win::WindowDC screen(nullptr);
+    win::unique_hdc memory(::CreateCompatibleDC(screen.get()));
+    win::unique_hbitmap bitmap(::CreateCompatibleBitmap(screen.get(), width, client.bottom));
+    {
+        win::SelectedObject selected(memory.get(), bitmap.get());
+        label.PaintContent(memory.get(), RECT{0, 0, width, client.bottom});
+    }
+    std::vector<std::uint32_t> pixels(static_cast<size_t>(width * client.bottom));
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -client.bottom, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    ASSERT_TRUE(::GetDIBits(memory.get(), bitmap.get(), 0, client.bottom, pixels.data(), &info, DIB_RGB_COLORS));
+    int inked = 0;
+    for (int y = 0; y < client.bottom; ++y)
+        for (int x = 0; x < width; ++x)
+            if ((pixels[static_cast<size_t>(y * width + x)] & 0xFFFFFF) != 0xFFFFFF)
+                inked = std::max(inked, x + 1);
+    EXPECT_GT(inked, 0);
+    EXPECT_LE(inked, client.right) << "the text reaches beyond the label";
 }
 
 TEST_F(SkinControlsTest, GradientBarFillsItsShareWithTheColourOfEachPlace)

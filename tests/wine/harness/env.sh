@@ -96,7 +96,19 @@ brvt_create_prefix() {
     wineboot -i </dev/null >>"$log" 2>&1
     # Let the first server and its services finish writing the registry.
     wineserver -w </dev/null >>"$log" 2>&1 || true
+    brvt_install_wine_fonts
     brvt_map_drives "$letter" "$target"
+}
+
+# Debian's Wine looks for its own fonts (Marlett for the caption buttons'
+# glyphs, Tahoma, MS Sans Serif) beside its data folder rather than in it, so
+# without them every close box shows the letter "r". Copies, not links: the
+# prefix reaches nothing outside itself.
+brvt_install_wine_fonts() {
+    local fonts=/usr/share/wine/fonts
+    [[ -d "$fonts" ]] || return 0
+    mkdir -p -- "$WINEPREFIX/drive_c/windows/Fonts"
+    cp -f -- "$fonts"/* "$WINEPREFIX/drive_c/windows/Fonts/"
 }
 
 # Leaves c: and one drive letter in the prefix's dosdevices.

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Ends what setup.sh started for build folder $1. Whatever is already gone is
-# fine: this never fails the run.
+# Ends what setup.sh started for build folder $1 and removes its prefix.
+# Whatever is already gone is fine: this never fails the run.
 set -uo pipefail
 
 if [[ $# -ne 1 ]]; then
@@ -28,6 +28,10 @@ fi
 if [[ -r "$BRVT_DISPLAY_FILE" ]]; then
     brvt_stop_xvfb "$(cat "$BRVT_DISPLAY_FILE")" "$(cat "$BRVT_XVFB_PID_FILE" 2>/dev/null || true)"
     rm -f -- "$BRVT_DISPLAY_FILE" "$BRVT_XVFB_PID_FILE"
+fi
+# The prefix is large (several hundred MB); BRVT_KEEP_TEST_PREFIX=1 keeps it for a look afterwards.
+if [[ "${BRVT_KEEP_TEST_PREFIX:-}" != 1 && -d "$WINEPREFIX" ]]; then
+    rm -rf -- "$WINEPREFIX"
 fi
 echo "wine test environment of $BRVT_BUILD_DIR stopped"
 exit 0
