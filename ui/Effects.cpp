@@ -6,6 +6,7 @@
 #include <shellapi.h>
 
 #include <cwchar>
+#include <iterator>
 #include <vector>
 
 namespace effects {
@@ -127,6 +128,18 @@ std::wstring Seam::ProgramFolder()
 void Seam::EndProgram(UINT exitCode)
 {
     ::ExitProcess(exitCode);
+}
+
+std::vector<Drive> Seam::Drives()
+{
+    std::vector<Drive> drives;
+    wchar_t roots[26 * 4 + 1] = L"";
+    const DWORD length = ::GetLogicalDriveStringsW(static_cast<DWORD>(std::size(roots)), roots);
+    if (length == 0 || length >= std::size(roots))
+        return drives;
+    for (const wchar_t* root = roots; *root; root += std::wcslen(root) + 1)
+        drives.push_back({root, ::GetDriveTypeW(root)});
+    return drives;
 }
 
 Seam& Current()

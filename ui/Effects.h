@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 namespace effects {
 
@@ -21,6 +22,12 @@ struct FileDialogRequest {
 struct ServerAddress {
     std::wstring host;
     unsigned short port = 0;  // 0: the protocol's default port
+};
+
+// A drive as the disk cleaner's sweep visits it.
+struct Drive {
+    std::wstring root;  // "C:\" for drive C
+    UINT type = 0;      // DRIVE_FIXED, DRIVE_REMOVABLE, ... as GetDriveType reports it
 };
 
 class Seam {
@@ -44,6 +51,8 @@ public:
     virtual std::wstring ProgramFolder();
     // Ends the process at once, after an error that nothing handles.
     virtual void EndProgram(UINT exitCode);
+    // The disk cleaner's sweep: the machine's drives, in the system's order.
+    virtual std::vector<Drive> Drives();
 };
 
 // The seam in force: the real one unless a test installed its own.

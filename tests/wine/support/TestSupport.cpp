@@ -75,6 +75,11 @@ void ScriptedSeam::EndProgram(UINT exitCode)
     ::ExitProcess(exitCode);
 }
 
+std::vector<effects::Drive> ScriptedSeam::Drives()
+{
+    return drives;
+}
+
 void FormTest::SetUp()
 {
     effects::Install(&seam);

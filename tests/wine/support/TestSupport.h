@@ -53,6 +53,9 @@ public:
     effects::ServerAddress UpdateServer() override;
     std::wstring ProgramFolder() override;
     void EndProgram(UINT exitCode) override;
+    // The disk cleaner's sweep: only the drives a test gives, never the machine's.
+    std::vector<effects::Drive> drives;
+    std::vector<effects::Drive> Drives() override;
 };
 
 // Installs a fresh ScriptedSeam for each test and unloads every form afterwards.
