@@ -1,5 +1,209 @@
 #include "pages/system/frmHDDCLean.h"
 
+#include "pages/system/DiskFiles.h"
+#include "pages/system/SystemPictures.h"
+#include "pages/system/core/FileNames.h"
+#include "pages/system/modOrdnerErmitteln.h"
+#include "shell/MenuPage.h"
+#include "ui/Effects.h"
+
+#include <shlobj.h>
+
 ui::FormRef<FrmHDDCLean> frmHDDCLean;
 
-FrmHDDCLean::FrmHDDCLean() : PlaceholderPage(L"frmHDDCLean", L"Disk Cleaner") {}
+namespace {
+
+constexpr ui::Font PathFont{L"MS Sans Serif", 9.75};
+
+// The hourglass over every window of the program while the sweep runs. Each
+// window sets its own pointer when the mouse moves over it, so the hourglass is
+// set again after them; the system's windows (the sweep's questions) keep theirs.
+class HourglassCursor {
+public:
+    HourglassCursor() : hook_(::SetWindowsHookExW(WH_CALLWNDPROCRET, AfterMessage, nullptr, ::GetCurrentThreadId()))
+    {
+        ::SetCursor(Hourglass());
+    }
+    HourglassCursor(const HourglassCursor&) = delete;
+    HourglassCursor& operator=(const HourglassCursor&) = delete;
+    ~HourglassCursor()
+    {
+        if (hook_)
+            ::UnhookWindowsHookEx(hook_);
+        ::SetCursor(::LoadCursorW(nullptr, IDC_ARROW));
+    }
+
+private:
+    static HCURSOR Hourglass() { return ::LoadCursorW(nullptr, IDC_WAIT); }
+
+    static LRESULT CALLBACK AfterMessage(int code, WPARAM wParam, LPARAM lParam)
+    {
+        const auto* sent = reinterpret_cast<const CWPRETSTRUCT*>(lParam);
+        if (code == HC_ACTION && sent->message == WM_SETCURSOR && ui::Window::FromHandle(sent->hwnd))
+            ::SetCursor(Hourglass());
+        return ::CallNextHookEx(nullptr, code, wParam, lParam);
+    }
+
+    HHOOK hook_;
+};
+
+// Deletes the files of a folder, not its subfolders; a file that cannot go
+// (in use, read-only) stays and the others go all the same.
+void EmptyFolder(const std::wstring& folder)
+{
+    // An empty path would make "\" the folder: the root of the current drive.
+    if (folder.empty())
+        return;
+    const std::wstring path = filenames::WithClosingBackslash(folder);
+    if (const auto names = diskfiles::FileNames(path))
+        for (const std::wstring& name : *names)
+            ::DeleteFileW((path + name).c_str());
+}
+
+} // namespace
+
+FrmHDDCLean::FrmHDDCLean() : PageForm(L"frmHDDCLean") {}
+
+void FrmHDDCLean::CreateControls()
+{
+    Place({
+        PageFrameRow(fraHDDClean),
+        {sevFrame2, &fraHDDClean, {120, 120, 5775, 3255}, L"", L"Drive-Cleaner"},
+        {LabelInfozuHDmaker, &sevFrame2, {240, 390, 4260, 855}, L"1050"},
+        {picSweep, &sevFrame2, {4680, 330, 960, 960}},
+        {chkShowDialog, &sevFrame2, {240, 1410, 5295, 285}, L"1060", L"."},
+        {cmdSucheStarten, &sevFrame2, {240, 1890, 2400, 375}, L"1070", L"."},
+        {lblPath, &sevFrame2, {240, 2430, 5295, 735}},
+        {sevFrame1, &fraHDDClean, {120, 3495, 5775, 2160}, L"1090"},
+        {cmdClipBoard, &sevFrame1, {240, 420, 2880, 375}, L"1100", L"."},
+        {cmdTempOrdner, &sevFrame1, {240, 960, 2880, 375}, L"1200", L"."},
+        {cmdCookies, &sevFrame1, {240, 1500, 2880, 375}, L"2650", L"."},
+        {picQuickClean, &sevFrame1, {4200, 600, 960, 960}},
+        {txtBeendet, &fraHDDClean, {120, 120, 615, 285}, L"1080", nullptr, false},
+        {txtClipboard, &fraHDDClean, {120, 120, 615, 285}, L"1110", nullptr, false},
+        {txtTheFolder, &fraHDDClean, {120, 120, 615, 285}, L"1120", nullptr, false},
+        {txtEnthaelt, &fraHDDClean, {120, 120, 615, 285}, L"1130", nullptr, false},
+        {txtTmp, &fraHDDClean, {120, 120, 615, 285}, L"1140", nullptr, false},
+        {txtTmp2, &fraHDDClean, {120, 120, 615, 285}, L"1150", nullptr, false},
+        {txtGID, &fraHDDClean, {120, 120, 615, 285}, L"1160", nullptr, false},
+        {txtGID2, &fraHDDClean, {120, 120, 615, 285}, L"1170", nullptr, false},
+        {txtOLD, &fraHDDClean, {120, 120, 615, 285}, L"1180", nullptr, false},
+        {txtOLD2, &fraHDDClean, {120, 120, 615, 285}, L"1190", nullptr, false},
+        {txtBeachten, &fraHDDClean, {120, 120, 615, 285}, L"1210", nullptr, false},
+        {txtErfolgreich, &fraHDDClean, {120, 120, 615, 285}, L"1220", nullptr, false},
+        {txtCookies, &fraHDDClean, {120, 120, 615, 285}, L"2660", nullptr, false},
+    });
+    SetTitledFrameColors(sevFrame2);
+    SetTitledFrameColors(sevFrame1);
+    lblPath.SetFont(PathFont);
+    picSweep.SetPicture(systempictures::Get(systempictures::PictureId::DriveSweep));
+    picQuickClean.SetPicture(systempictures::Get(systempictures::PictureId::QuickClean));
+
+    cmdClipBoard.onClick = [this] { cmdClipBoard_Click(); };
+    cmdCookies.onClick = [this] { cmdCookies_Click(); };
+    cmdTempOrdner.onClick = [this] { cmdTempOrdner_Click(); };
+    cmdSucheStarten.onClick = [this] { cmdSucheStarten_Click(); };
+}
+
+void FrmHDDCLean::Form_Load()
+{
+    chkShowDialog.SetValue(1);
+}
+
+void FrmHDDCLean::cmdClipBoard_Click()
+{
+    // Another program may hold the clipboard open for a moment: then it is not emptied.
+    if (!::OpenClipboard(Hwnd()))
+        return;
+    ::EmptyClipboard();
+    ::CloseClipboard();
+    MsgBox(txtClipboard.Text(), MB_ICONINFORMATION);
+}
+
+void FrmHDDCLean::cmdCookies_Click()
+{
+    const std::wstring cookies = GetSpecialFolderPath(CSIDL_COOKIES);
+    if (cookies.empty()) {
+        MsgBox(L"Cookies folder not found !", MB_ICONEXCLAMATION);
+        return;
+    }
+    EmptyFolder(cookies);
+    MsgBox(txtCookies.Text(), MB_ICONINFORMATION);
+}
+
+void FrmHDDCLean::cmdTempOrdner_Click()
+{
+    // A warning only: the folder is emptied whatever the user does with it.
+    MsgBox(txtBeachten.Text(), MB_ICONEXCLAMATION);
+    EmptyFolder(diskfiles::TemporaryFolder());
+    MsgBox(txtErfolgreich.Text(), MB_ICONINFORMATION);
+}
+
+void FrmHDDCLean::cmdSucheStarten_Click()
+{
+    // A disabled window cannot keep the focus; the box beside it takes it.
+    if (::GetFocus() == cmdSucheStarten.Hwnd())
+        ::SetFocus(chkShowDialog.Hwnd());
+    cmdSucheStarten.SetEnabled(false);
+    {
+        const HourglassCursor hourglass;
+        for (const effects::Drive& drive : effects::Current().Drives()) {
+            // The program may have ended while the sweep yielded.
+            if (!IsLoaded())
+                return;
+            // Removable, network, CD and RAM drives are left alone. A drive whose
+            // root cannot be cleaned is left there, as a folder below it would be.
+            if (drive.type == DRIVE_FIXED)
+                CleanFolder(drive.root, chkShowDialog.Value() != 0);
+        }
+    }
+    if (!IsLoaded())
+        return;
+    lblPath.SetCaption(txtBeendet.Text());
+    cmdSucheStarten.SetEnabled(true);
+}
+
+void FrmHDDCLean::CleanFolder(std::wstring path, bool showDialog)
+{
+    struct Pattern {
+        const wchar_t* pattern;
+        const ui::TextBox& text;
+        const ui::TextBox& secondLine;
+    };
+    const Pattern patterns[] = {
+        {L"*.tmp", txtTmp, txtTmp2},
+        {L"*.GID", txtGID, txtGID2},
+        {L"*.old", txtOLD, txtOLD2},
+    };
+
+    path = filenames::WithClosingBackslash(std::move(path));
+    lblPath.SetCaption(path);
+    ui::DoEvents();
+    // A folder that cannot be searched or cleaned to its end is left, with
+    // everything below it; the caller goes on with the next one.
+    for (const Pattern& p : patterns) {
+        if (!IsLoaded())
+            return;
+        const diskfiles::Search found = diskfiles::FindPlainFile(path, p.pattern);
+        if (found == diskfiles::Search::Failed)
+            return;
+        if (found == diskfiles::Search::NoneFound)
+            continue;
+        if (showDialog) {
+            const std::wstring question = txtTheFolder.Text() + L" " + path + L" " + txtEnthaelt.Text() + L" " +
+                                          p.text.Text() + L"\r\n" + p.secondLine.Text();
+            if (MsgBox(question, MB_YESNO | MB_ICONQUESTION) != IDYES)
+                continue;
+        }
+        if (!diskfiles::DeletePlainFiles(path, p.pattern))
+            return;
+    }
+    const auto subfolders = diskfiles::SubfolderNames(path);
+    if (!subfolders)
+        return;
+    for (const std::wstring& name : *subfolders) {
+        if (!IsLoaded())
+            return;
+        CleanFolder(path + name, showDialog);
+    }
+}

@@ -1,15 +1,49 @@
 #pragma once
-// System Overview: a titled page for now.
-#include "shell/PlaceholderPage.h"
+// System Overview: the display, the video adapters, Windows, the system's
+// language and the user, gathered once at load; a button for more.
+#include "shell/PageForm.h"
+#include "ui/SkinControls.h"
 
-class FrmSysInfos : public PlaceholderPage {
+#include <string>
+
+class FrmSysInfos : public ui::PageForm {
 public:
     FrmSysInfos();
 
     ui::Frame fraInfos{L"fraInfos"};
+    ui::SevFrame sevFrame1{L"sevFrame1"};
+    ui::PictureBox picDisplay{L"picDisplay"};
+    ui::Label Label39{L"Label39"};
+    ui::Label Label8{L"Label8"};
+    ui::Label LabelAufLoesung{L"LabelAufLoesung"};
+    ui::Label Label9{L"Label9"};
+    ui::Label LabelBit{L"LabelBit"};
+    ui::Label Label10{L"Label10"};
+    ui::Label lblFrequenz{L"lblFrequenz"};
+    ui::Label Label14{L"Label14"};
+    ui::ListBox ListGrafikkarte{L"ListGrafikkarte"};
+    ui::PictureBox picWindows{L"picWindows"};
+    ui::Label Label40{L"Label40"};
+    ui::Label Label16{L"Label16"};
+    ui::Label LabelVersionXP{L"LabelVersionXP"};
+    ui::Label Label13{L"Label13"};
+    ui::Label lblLangu{L"lblLangu"};
+    ui::Label Label17{L"Label17"};
+    ui::Label LabelBenutzerUser{L"LabelBenutzerUser"};
+    ui::XpButton cmdWeitere{L"cmdWeitere"};
+
+    // Shows the display figures as the form's device context reports them now.
+    void RefreshInfo();
 
 protected:
-    void CreateControls() override { PlaceTitled(fraInfos); }
+    void CreateControls() override;
+    void Form_Load() override;
+
+private:
+    void cmdWeitere_Click();
 };
 
 extern ui::FormRef<FrmSysInfos> frmSysInfos;
+
+// The colour depth as the page shows it, digits grouped by the user's thousands separator.
+std::wstring ColourDepthLabel(int bitsPerPixel);
