@@ -71,6 +71,13 @@ foreach(test_source ${BRVT_WINE_TESTS})
             FIXTURES_REQUIRED wine RESOURCE_LOCK wine_registry TIMEOUT 300)
     endif()
 endforeach()
+# The disk cleaner's test sweeps a tree that holds a symbolic link to a folder
+# beside it; Wine cannot make one for a Windows program, so it is made here.
+if(BRVT_RUN_WINE_TESTS)
+    set(BRVT_SWEEP_FIXTURE ${CMAKE_BINARY_DIR}/hddclean-fixture)
+    file(MAKE_DIRECTORY ${BRVT_SWEEP_FIXTURE}/tree ${BRVT_SWEEP_FIXTURE}/outside)
+    file(CREATE_LINK ../outside ${BRVT_SWEEP_FIXTURE}/tree/link SYMBOLIC)
+endif()
 # The screenshot test: a driver program under Wine and a script that takes the
 # picture with ImageMagick and checks its pixels.
 add_executable(cpu_gauge_screenshot WIN32 tests/wine/screenshot/cpu_gauge_screenshot.cpp)

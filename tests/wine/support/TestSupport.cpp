@@ -158,4 +158,36 @@ COLORREF PixelOf(HWND hwnd, int x, int y)
     return ::GetPixel(memory.get(), x, y);
 }
 
+std::wstring TestProgramFolder()
+{
+    wchar_t path[MAX_PATH];
+    const DWORD length = ::GetModuleFileNameW(nullptr, path, MAX_PATH);
+    const std::wstring file(path, length);
+    return file.substr(0, file.rfind(L'\\'));
+}
+
+void RemoveTree(const std::wstring& folder)
+{
+    WIN32_FIND_DATAW entry;
+    win::unique_hfind find(::FindFirstFileW((folder + L"\\*").c_str(), &entry));
+    if (find) {
+        do {
+            const std::wstring name = entry.cFileName;
+            if (name == L"." || name == L"..")
+                continue;
+            const std::wstring path = folder + L"\\" + name;
+            ::SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+            const DWORD attributes = entry.dwFileAttributes;
+            if (!(attributes & FILE_ATTRIBUTE_DIRECTORY))
+                ::DeleteFileW(path.c_str());
+            else if (attributes & FILE_ATTRIBUTE_REPARSE_POINT)
+                ::RemoveDirectoryW(path.c_str());
+            else
+                RemoveTree(path);
+        } while (::FindNextFileW(find.get(), &entry));
+    }
+    find.reset();
+    ::RemoveDirectoryW(folder.c_str());
+}
+
 } // namespace testing_support

@@ -81,4 +81,9 @@ void DeleteRegistryTree(HKEY root, const std::wstring& path);
 // The colour of one pixel of what a window shows (drawn through WM_PRINTCLIENT when it can).
 COLORREF PixelOf(HWND hwnd, int x, int y);
 
+// Scratch folders: the test program's own folder (without a closing backslash),
+// and the removal of a folder with all it holds; links in it are removed, not followed.
+std::wstring TestProgramFolder();
+void RemoveTree(const std::wstring& folder);
+
 } // namespace testing_support

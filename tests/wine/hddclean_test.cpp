@@ -1,0 +1,352 @@
+// The disk cleaner on scratch trees below the build folder. Wine maps no drive
+// letter that DefineDosDevice or subst define, so the drives that the test
+// gives the sweep through the effects seam have scratch folders as their roots.
+#include "pages/system/frmHDDCLean.h"
+
+#include "shell/basLAnguageSelector.h"
+#include "ui/win/Handles.h"
+
+#include "tests/wine/support/TestSupport.h"
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+using testing_support::Click;
+using testing_support::FormTest;
+using testing_support::TestProgramFolder;
+
+namespace {
+
+bool Exists(const std::wstring& path)
+{
+    return ::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+void MakeFile(const std::wstring& path, DWORD attributes = FILE_ATTRIBUTE_NORMAL)
+{
+    ASSERT_TRUE(win::unique_hfile(::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr)));
+    ::SetFileAttributesW(path.c_str(), attributes);
+}
+
+// Every text that lblPath is given, in order.
+std::vector<std::wstring> shownPaths;
+HWND pathLabel = nullptr;
+
+LRESULT CALLBACK RecordPath(int code, WPARAM wParam, LPARAM lParam)
+{
+    const auto* sent = reinterpret_cast<const CWPSTRUCT*>(lParam);
+    if (code == HC_ACTION && sent->hwnd == pathLabel && sent->message == WM_SETTEXT)
+        shownPaths.emplace_back(reinterpret_cast<const wchar_t*>(sent->lParam));
+    return ::CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+// The sweep's question as the English language file words it.
+std::wstring Question(const std::wstring& folder, const std::wstring& kind)
+{
+    const std::wstring start = L"The folder " + folder + L" contains ";
+    if (kind == L"tmp")
+        return start + L"temporary files (*.tmp).\r\nTemporary files are usually no longer needed. "
+                       L"Do you want to delete them?";
+    if (kind == L"GID")
+        return start + L"help index files (*.GID).\r\nWindows creates these help index files again when "
+                       L"needed. Do you want to delete them?";
+    return start + L"old backup files (*.old).\r\nThese are old copies of replaced files. Do you want to delete them?";
+}
+
+const std::wstring Finished = L"Search finished.";
+
+class HDDCleanTest : public FormTest {
+protected:
+    void SetUp() override
+    {
+        FormTest::SetUp();
+        seam.programFolder = TestProgramFolder() + L"\\layout\\main";
+        testing_support::RemoveTree(scratch_);
+        ASSERT_TRUE(::CreateDirectoryW(scratch_.c_str(), nullptr));
+    }
+    void TearDown() override
+    {
+        if (hook_)
+            ::UnhookWindowsHookEx(hook_);
+        FormTest::TearDown();
+        testing_support::RemoveTree(scratch_);
+    }
+
+    // The page as the language pass leaves it, with the English texts; lblPath's texts are recorded.
+    FrmHDDCLean& Page()
+    {
+        FrmHDDCLean& page = frmHDDCLean.Get();
+        basLAnguageSelector::ApplyLanguage(page, L"English.bvl");
+        shownPaths.clear();
+        pathLabel = page.lblPath.Hwnd();
+        hook_ = ::SetWindowsHookExW(WH_CALLWNDPROC, RecordPath, nullptr, ::GetCurrentThreadId());
+        return page;
+    }
+
+    // A scratch folder given to the sweep as a drive; its root, with the closing backslash.
+    std::wstring AddDrive(const std::wstring& name, UINT type = DRIVE_FIXED)
+    {
+        seam.drives.push_back({Folder(name) + L"\\", type});
+        return seam.drives.back().root;
+    }
+
+    std::wstring Folder(const std::wstring& relative)
+    {
+        const std::wstring path = scratch_ + L"\\" + relative;
+        ::CreateDirectoryW(path.c_str(), nullptr);
+        return path;
+    }
+
+    void Sweep(FrmHDDCLean& page, bool ask)
+    {
+        page.chkShowDialog.SetValue(ask ? 1 : 0);
+        Click(page.cmdSucheStarten.Hwnd());
+    }
+
+    const std::wstring scratch_ = TestProgramFolder() + L"\\hddclean-scratch";
+    HHOOK hook_ = nullptr;
+};
+
+// --- The sweep ---
+
+TEST_F(HDDCleanTest, EachPatternIsAskedOnceForItsPlainFiles)
+{
+    const std::wstring root = AddDrive(L"d");
+    // Neither hidden nor system files nor folders count, nor a longer extension.
+    MakeFile(root + L"hidden.tmp", FILE_ATTRIBUTE_HIDDEN);
+    MakeFile(root + L"system.GID", FILE_ATTRIBUTE_SYSTEM);
+    Folder(L"d\\folder.GID");
+    MakeFile(root + L"template.tmpl");
+    for (const wchar_t* name : {L"a.tmp", L"b.TMP", L"x.old", L"y.old"})
+        MakeFile(root + name);
+    FrmHDDCLean& page = Page();
+    seam.messageAnswers = {IDNO, IDYES};
+    Sweep(page, true);
+
+    ASSERT_EQ(seam.messages.size(), 2u);
+    EXPECT_EQ(seam.messages[0].text, Question(root, L"tmp"));
+    EXPECT_EQ(seam.messages[1].text, Question(root, L"old"));
+    EXPECT_EQ(seam.messages[0].style, static_cast<UINT>(36));
+    EXPECT_EQ(seam.messages[0].title, L"Brevantor");
+    EXPECT_TRUE(Exists(root + L"a.tmp") && Exists(root + L"b.TMP")) << "No keeps the pattern's files";
+    EXPECT_FALSE(Exists(root + L"x.old") || Exists(root + L"y.old")) << "Yes deletes them all";
+    for (const wchar_t* name : {L"hidden.tmp", L"system.GID", L"folder.GID", L"template.tmpl"})
+        EXPECT_TRUE(Exists(root + name));
+    EXPECT_EQ(shownPaths, (std::vector<std::wstring>{root, root + L"folder.GID\\", Finished}));
+    EXPECT_TRUE(page.cmdSucheStarten.Enabled());
+}
+
+TEST_F(HDDCleanTest, FixedDrivesAreSweptDepthFirstAndLinksAreNotFollowed)
+{
+    const std::wstring removable = AddDrive(L"usb", DRIVE_REMOVABLE);
+    // The build made tree\link, a symbolic link to the folder beside the tree,
+    // which Wine shows as a folder that is a reparse point.
+    const std::wstring fixture = TestProgramFolder() + L"\\hddclean-fixture";
+    const std::wstring tree = fixture + L"\\tree\\";
+    ASSERT_TRUE(::GetFileAttributesW((tree + L"link").c_str()) & FILE_ATTRIBUTE_REPARSE_POINT)
+        << "the link is missing: configure the build again";
+    seam.drives.push_back({tree, DRIVE_FIXED});
+    // Made out of order: subfolders are visited by name.
+    for (const wchar_t* folder : {L"c", L"b", L"b\\y", L"b\\x", L"a"})
+        ::CreateDirectoryW((tree + folder).c_str(), nullptr);
+    const std::vector<std::wstring> files{tree + L"top.tmp", tree + L"a\\one.GID", tree + L"b\\x\\two.old",
+                                          tree + L"c\\three.tmp"};
+    for (const std::wstring& file : files)
+        MakeFile(file);
+    MakeFile(removable + L"a.tmp");
+    MakeFile(fixture + L"\\outside\\elsewhere.tmp");
+    FrmHDDCLean& page = Page();
+    Sweep(page, false);
+
+    const std::vector<std::wstring> expected{tree, tree + L"a\\", tree + L"b\\", tree + L"b\\x\\", tree + L"b\\y\\",
+                                             tree + L"c\\", Finished};
+    EXPECT_EQ(shownPaths, expected);
+    EXPECT_TRUE(seam.messages.empty()) << "a clear box asks nothing";
+    for (const std::wstring& file : files)
+        EXPECT_FALSE(Exists(file));
+    EXPECT_TRUE(Exists(removable + L"a.tmp")) << "only fixed drives are swept";
+    EXPECT_TRUE(Exists(fixture + L"\\outside\\elsewhere.tmp"));
+    ::DeleteFileW((fixture + L"\\outside\\elsewhere.tmp").c_str());
+    for (const wchar_t* folder : {L"a", L"b", L"c"})
+        testing_support::RemoveTree(tree + folder);
+}
+
+TEST_F(HDDCleanTest, AFileThatCannotGoEndsItsFolderNotTheProgram)
+{
+    const std::wstring first = AddDrive(L"first");
+    const std::wstring second = AddDrive(L"second");
+    Folder(L"first\\below");
+    MakeFile(first + L"readonly.tmp", FILE_ATTRIBUTE_READONLY);
+    for (const wchar_t* file : {L"plain.tmp", L"later.old", L"below\\a.tmp"})
+        MakeFile(first + file);
+    MakeFile(second + L"b.tmp");
+    FrmHDDCLean& page = Page();
+    Sweep(page, false);
+
+    // A root fares as a folder below it: the rest of it waits for the next sweep.
+    EXPECT_FALSE(Exists(first + L"plain.tmp")) << "the pattern's other files go all the same";
+    EXPECT_TRUE(Exists(first + L"readonly.tmp") && Exists(first + L"later.old") && Exists(first + L"below\\a.tmp"));
+    EXPECT_FALSE(Exists(second + L"b.tmp"));
+    EXPECT_EQ(shownPaths, (std::vector<std::wstring>{first, second, Finished}));
+}
+
+TEST_F(HDDCleanTest, TheBoxIsReadAnewForEachDrive)
+{
+    const std::wstring first = AddDrive(L"first");
+    const std::wstring second = AddDrive(L"second");
+    MakeFile(first + L"a.tmp");
+    MakeFile(first + L"a.old");
+    MakeFile(second + L"b.tmp");
+    FrmHDDCLean& page = Page();
+    seam.whileMessageShown = [&page] { page.chkShowDialog.SetValue(0); };
+    seam.messageAnswers = {IDNO, IDYES};
+    ::SetFocus(page.cmdSucheStarten.Hwnd());
+    Sweep(page, true);
+    EXPECT_EQ(::GetFocus(), page.chkShowDialog.Hwnd()) << "the focus left the disabled button for the box";
+    ASSERT_EQ(seam.messages.size(), 2u) << "the first drive goes on asking";
+    EXPECT_EQ(seam.messages[1].text, Question(first, L"old"));
+    EXPECT_TRUE(Exists(first + L"a.tmp"));
+    EXPECT_FALSE(Exists(first + L"a.old") || Exists(second + L"b.tmp"));
+}
+
+TEST_F(HDDCleanTest, WhileItSweepsTheProgramIsUsableAndTheSweepCannotStartAgain)
+{
+    const std::wstring root = AddDrive(L"d");
+    MakeFile(root + L"a.tmp");
+    FrmHDDCLean& page = Page();
+    ASSERT_TRUE(::OpenClipboard(nullptr) && ::EmptyClipboard());
+    ::SetClipboardData(CF_UNICODETEXT, ::GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, 16));
+    ::CloseClipboard();
+    // A click on the clipboard button waits in the queue until the sweep yields at its first folder.
+    RECT client;
+    ::GetClientRect(page.cmdClipBoard.Hwnd(), &client);
+    const LPARAM centre = MAKELPARAM(client.right / 2, client.bottom / 2);
+    ::PostMessageW(page.cmdClipBoard.Hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, centre);
+    ::PostMessageW(page.cmdClipBoard.Hwnd(), WM_LBUTTONUP, 0, centre);
+    bool buttonEnabled = true;
+    HCURSOR pointer = nullptr;
+    std::wstring path;
+    seam.whileMessageShown = [&] {
+        buttonEnabled = page.cmdSucheStarten.Enabled();
+        path = page.lblPath.Caption();
+        // The mouse moving over the page sets its pointer anew.
+        ::SendMessageW(page.lblPath.Hwnd(), WM_SETCURSOR, reinterpret_cast<WPARAM>(page.lblPath.Hwnd()),
+                       MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+        pointer = ::GetCursor();
+    };
+    Sweep(page, false);
+
+    ASSERT_EQ(seam.messages.size(), 1u);
+    EXPECT_EQ(seam.messages[0].text, L"The clipboard has been emptied.");
+    EXPECT_EQ(seam.messages[0].style, static_cast<UINT>(MB_ICONINFORMATION));
+    EXPECT_FALSE(::IsClipboardFormatAvailable(CF_UNICODETEXT));
+    EXPECT_EQ(path, root);
+    EXPECT_FALSE(buttonEnabled);
+    EXPECT_EQ(pointer, ::LoadCursorW(nullptr, IDC_WAIT));
+    EXPECT_FALSE(Exists(root + L"a.tmp")) << "the sweep went on after the action";
+    EXPECT_TRUE(page.cmdSucheStarten.Enabled());
+    EXPECT_NE(::GetCursor(), ::LoadCursorW(nullptr, IDC_WAIT));
+}
+
+TEST_F(HDDCleanTest, ASweepStopsWhenTheProgramEndsDuringIt)
+{
+    const std::wstring first = AddDrive(L"first");
+    const std::wstring second = AddDrive(L"second");
+    MakeFile(first + L"a.tmp");
+    MakeFile(first + L"a.old");
+    MakeFile(second + L"c.tmp");
+    FrmHDDCLean& page = Page();
+    seam.whileMessageShown = [&page] { page.Unload(); };
+    seam.messageAnswers = {IDNO};
+    Sweep(page, true);
+    EXPECT_EQ(seam.messages.size(), 1u);
+    EXPECT_TRUE(Exists(first + L"a.old") && Exists(second + L"c.tmp")) << "swept after the end";
+}
+
+// --- The temporary and the cookies folder ---
+
+// Fills a folder with files to empty, a subfolder and a file held open without sharing its deletion.
+win::unique_hfile FillFolder(const std::wstring& folder)
+{
+    MakeFile(folder + L"\\a.txt");
+    MakeFile(folder + L"\\b.tmp");
+    MakeFile(folder + L"\\hidden.dat", FILE_ATTRIBUTE_HIDDEN);
+    ::CreateDirectoryW((folder + L"\\sub").c_str(), nullptr);
+    MakeFile(folder + L"\\sub\\inner.txt");
+    return win::unique_hfile(::CreateFileW((folder + L"\\held.txt").c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+                                           CREATE_ALWAYS, 0, nullptr));
+}
+
+void ExpectEmptied(const std::wstring& folder)
+{
+    for (const wchar_t* name : {L"a.txt", L"b.tmp", L"hidden.dat"})
+        EXPECT_FALSE(Exists(folder + L"\\" + name));
+    EXPECT_TRUE(Exists(folder + L"\\held.txt")) << "a file in use is skipped";
+    EXPECT_TRUE(Exists(folder + L"\\sub\\inner.txt")) << "subfolders are left alone";
+}
+
+TEST_F(HDDCleanTest, TheTemporaryFolderIsEmptiedAfterAWarningThatCannotCancel)
+{
+    const std::wstring temporary = Folder(L"temp");
+    wchar_t previous[MAX_PATH] = L"";
+    ::GetEnvironmentVariableW(L"TMP", previous, MAX_PATH);
+    ::SetEnvironmentVariableW(L"TMP", temporary.c_str());
+    const win::unique_hfile held = FillFolder(temporary);
+    FrmHDDCLean& page = Page();
+    seam.messageAnswers = {IDCANCEL};
+    Click(page.cmdTempOrdner.Hwnd());
+    ::SetEnvironmentVariableW(L"TMP", previous[0] ? previous : nullptr);
+
+    ExpectEmptied(temporary);
+    ASSERT_EQ(seam.messages.size(), 2u);
+    EXPECT_EQ(seam.messages[0].text,
+              L"Please close all other programs first. Files that are still in use will be skipped.");
+    EXPECT_EQ(seam.messages[0].style, static_cast<UINT>(MB_ICONEXCLAMATION));
+    EXPECT_EQ(seam.messages[1].text, L"The temporary folder has been emptied.");
+    EXPECT_EQ(seam.messages[1].style, static_cast<UINT>(MB_ICONINFORMATION));
+}
+
+// Points the user's cookies folder elsewhere; the prefix is thrown away after the run.
+void SetCookiesFolder(const std::wstring& path)
+{
+    win::unique_hkey key;
+    ::RegOpenKeyExW(HKEY_CURRENT_USER, L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders", 0,
+                    KEY_SET_VALUE, key.put());
+    ::RegSetValueExW(key.get(), L"Cookies", 0, REG_EXPAND_SZ, reinterpret_cast<const BYTE*>(path.c_str()),
+                     static_cast<DWORD>((path.size() + 1) * sizeof(wchar_t)));
+}
+
+TEST_F(HDDCleanTest, TheCookiesFolderIsEmptiedNotRemoved)
+{
+    const std::wstring cookies = Folder(L"cookies");
+    SetCookiesFolder(cookies);
+    const win::unique_hfile held = FillFolder(cookies);
+    FrmHDDCLean& page = Page();
+    Click(page.cmdCookies.Hwnd());
+    SetCookiesFolder(L"%USERPROFILE%\\AppData\\Local\\Microsoft\\Windows\\INetCookies");
+
+    ExpectEmptied(cookies);
+    ASSERT_EQ(seam.messages.size(), 1u);
+    EXPECT_EQ(seam.messages[0].text, L"The cookies have been deleted.");
+    EXPECT_EQ(seam.messages[0].style, static_cast<UINT>(MB_ICONINFORMATION));
+
+    // On a drive that does not exist the shell gives no path; "\" alone would be
+    // the root of the current drive, here the throwaway prefix's.
+    SetCookiesFolder(L"q:\\nowhere\\Cookies");
+    wchar_t previous[MAX_PATH] = L"";
+    ::GetCurrentDirectoryW(MAX_PATH, previous);
+    ASSERT_TRUE(::SetCurrentDirectoryW(L"C:\\windows"));
+    MakeFile(L"C:\\hddclean-canary.txt");
+    Click(page.cmdCookies.Hwnd());
+    ::SetCurrentDirectoryW(previous);
+    SetCookiesFolder(L"%USERPROFILE%\\AppData\\Local\\Microsoft\\Windows\\INetCookies");
+    EXPECT_TRUE(Exists(L"C:\\hddclean-canary.txt"));
+    ::DeleteFileW(L"C:\\hddclean-canary.txt");
+    ASSERT_EQ(seam.messages.size(), 2u);
+    EXPECT_EQ(seam.messages[1].text, L"Cookies folder not found !");
+    EXPECT_EQ(seam.messages[1].style, static_cast<UINT>(MB_ICONEXCLAMATION));
+}
+
+} // namespace
