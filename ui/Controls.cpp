@@ -418,9 +418,14 @@ TextBox::TextBox(std::wstring name) : Control(std::move(name), L"TextBox") {}
 
 bool TextBox::SetText(const std::wstring& text)
 {
+    if (text == text_)
+        return true;
     text_ = text;
+    // The edit control's own EN_CHANGE then finds its text unchanged and raises nothing.
     if (Hwnd())
         ::SetWindowTextW(Hwnd(), text_.c_str());
+    if (onChange)
+        onChange();
     return true;
 }
 
@@ -448,7 +453,11 @@ void TextBox::OnReflectedCommand(WORD code)
     std::wstring text(static_cast<size_t>(length) + 1, L'\0');
     ::GetWindowTextW(Hwnd(), text.data(), length + 1);
     text.resize(static_cast<size_t>(length));
+    if (text == text_)
+        return;
     text_ = std::move(text);
+    if (onChange)
+        onChange();
 }
 
 // ListBox

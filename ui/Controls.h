@@ -172,9 +172,12 @@ class TextBox : public Control {
 public:
     explicit TextBox(std::wstring name);
 
+    // A new text, from code or typed, raises onChange.
     bool SetText(const std::wstring& text) override;
     const std::wstring& Text() const noexcept { return text_; }
     void SetLocked(bool locked);
+
+    std::function<void()> onChange;
 
 protected:
     HWND CreateHwnd(HWND parent, const RECT& bounds, DWORD style) override;
