@@ -27,11 +27,6 @@ protected:
     void Form_Load() override;
 
 private:
-    void chkTime_Click();
-    void chkUpdates_Click();
-    void chkUeberpruefung_Click();
-    void chkRemote_Click();
-    void chkFehler_Click();
     void cmdEmAnti_Click();
     void cmdAlexaspyWegm_Click();
 };
