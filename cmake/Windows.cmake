@@ -93,4 +93,5 @@ if(BRVT_RUN_WINE_TESTS)
 endif()
 
 include(cmake/LanguageFiles.cmake)
+include(cmake/TweakTestDlls.cmake)
 include(cmake/Updater.cmake OPTIONAL)

@@ -1,0 +1,28 @@
+# Small self-registering DLLs for the tests of the in-process registration:
+# one that registers at once, one whose exports fail, one without
+# DllUnregisterServer, one that waits past the worker's limit. They go to one
+# folder, where the immediate one also stands under the names of the system
+# DLLs that the pages register, which Wine does not ship.
+set(BRVT_TEST_DLL_DIR ${CMAKE_BINARY_DIR}/test-dlls)
+set(brvt_test_dlls)
+foreach(kind IMMEDIATE FAILING REGISTER_ONLY SLOW)
+    string(TOLOWER "reg_${kind}" dll)
+    add_library(${dll} SHARED tests/wine/dlls/registration_dll.cpp)
+    target_compile_definitions(${dll} PRIVATE REGISTRATION_${kind} ${BRVT_WIN_DEFINES})
+    target_compile_options(${dll} PRIVATE ${BRVT_WARNINGS})
+    # Undecorated exports on 32-bit too, and no runtime DLLs beside them.
+    target_link_options(${dll} PRIVATE -static -static-libgcc -static-libstdc++ -Wl,--kill-at)
+    target_link_libraries(${dll} PRIVATE user32 advapi32)
+    set_target_properties(${dll} PROPERTIES PREFIX "" RUNTIME_OUTPUT_DIRECTORY ${BRVT_TEST_DLL_DIR})
+    list(APPEND brvt_test_dlls ${dll})
+endforeach()
+foreach(system_name shimgvw.dll zipfldr.dll)
+    add_custom_command(TARGET reg_immediate POST_BUILD
+        COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:reg_immediate> ${BRVT_TEST_DLL_DIR}/${system_name}
+        VERBATIM)
+endforeach()
+foreach(test_name registration_test tweak_pages_test)
+    if(TARGET ${test_name})
+        add_dependencies(${test_name} ${brvt_test_dlls})
+    endif()
+endforeach()
