@@ -12,6 +12,7 @@ foreach(kind IMMEDIATE FAILING REGISTER_ONLY SLOW)
     target_compile_options(${dll} PRIVATE ${BRVT_WARNINGS})
     # Undecorated exports on 32-bit too, and no runtime DLLs beside them.
     target_link_options(${dll} PRIVATE -static -static-libgcc -static-libstdc++ -Wl,--kill-at)
+    target_include_directories(${dll} PRIVATE ${CMAKE_SOURCE_DIR})
     target_link_libraries(${dll} PRIVATE user32 advapi32)
     set_target_properties(${dll} PROPERTIES PREFIX "" RUNTIME_OUTPUT_DIRECTORY ${BRVT_TEST_DLL_DIR})
     list(APPEND brvt_test_dlls ${dll})

@@ -5,6 +5,7 @@
 #include "pages/tweaks/modRegistrieren.h"
 #include "ui/win/Handles.h"
 
+#include "tests/wine/dlls/RegistrationRecord.h"
 #include "tests/wine/support/TestSupport.h"
 
 #include <windows.h>
@@ -12,47 +13,15 @@
 #include <atomic>
 #include <chrono>
 #include <string>
-#include <optional>
 #include <thread>
-#include <vector>
 
 namespace {
 
-constexpr wchar_t RecordKey[] = L"Software\\Brevantor Tests\\Registration";
+using registration_record::Key;
 
 std::wstring TestDll(const wchar_t* name)
 {
-    wchar_t path[MAX_PATH];
-    const DWORD length = ::GetModuleFileNameW(nullptr, path, MAX_PATH);
-    std::wstring folder(path, length);
-    return folder.substr(0, folder.rfind(L'\\')) + L"\\test-dlls\\" + name;
-}
-
-std::optional<std::vector<BYTE>> Recorded(const wchar_t* name)
-{
-    win::unique_hkey key;
-    if (::RegOpenKeyExW(HKEY_CURRENT_USER, RecordKey, 0, KEY_QUERY_VALUE, key.put()) != ERROR_SUCCESS) {
-        key.release();
-        return std::nullopt;
-    }
-    std::vector<BYTE> data(1024, 0);
-    DWORD size = static_cast<DWORD>(data.size() - sizeof(wchar_t));
-    if (::RegQueryValueExW(key.get(), name, nullptr, nullptr, data.data(), &size) != ERROR_SUCCESS)
-        return std::nullopt;
-    return data;
-}
-
-// What the last export recorded: "<dll> register" or "<dll> unregister", "" when none ran.
-std::wstring RecordedCall()
-{
-    const auto data = Recorded(L"Call");
-    return data ? reinterpret_cast<const wchar_t*>(data->data()) : L"";
-}
-
-DWORD RecordedThread()
-{
-    const auto data = Recorded(L"Thread");
-    return data ? *reinterpret_cast<const DWORD*>(data->data()) : 0;
+    return registration_record::DllFolder() + name;
 }
 
 bool Loaded(const wchar_t* name)
@@ -62,8 +31,8 @@ bool Loaded(const wchar_t* name)
 
 class RegistrationTest : public ::testing::Test {
 protected:
-    void SetUp() override { testing_support::DeleteRegistryTree(HKEY_CURRENT_USER, RecordKey); }
-    void TearDown() override { testing_support::DeleteRegistryTree(HKEY_CURRENT_USER, RecordKey); }
+    void SetUp() override { testing_support::DeleteRegistryTree(HKEY_CURRENT_USER, Key); }
+    void TearDown() override { testing_support::DeleteRegistryTree(HKEY_CURRENT_USER, Key); }
 };
 
 struct Case {
@@ -81,10 +50,10 @@ TEST_P(RegistrationCaseTest, YieldsWhetherTheExportRanAndReleasesTheDll)
     const Case& c = GetParam();
     ASSERT_FALSE(Loaded(c.dll));
     EXPECT_EQ(RegisterComServer(TestDll(c.dll), c.registerServer), c.result);
-    EXPECT_EQ(RecordedCall(), c.recorded);
+    EXPECT_EQ(registration_record::Call(), c.recorded);
     if (*c.recorded) {
-        EXPECT_NE(RecordedThread(), 0u);
-        EXPECT_NE(RecordedThread(), ::GetCurrentThreadId());
+        EXPECT_NE(registration_record::Thread(), 0u);
+        EXPECT_NE(registration_record::Thread(), ::GetCurrentThreadId());
     }
     EXPECT_FALSE(Loaded(c.dll));
 }
@@ -107,7 +76,7 @@ TEST_F(RegistrationTest, BareNamesGoThroughTheLoadersSearch)
 {
     ::SetDllDirectoryW(TestDll(L"").c_str());
     EXPECT_TRUE(RegisterComServer(L"zipfldr.dll", false));
-    EXPECT_EQ(RecordedCall(), L"zipfldr.dll unregister");
+    EXPECT_EQ(registration_record::Call(), L"zipfldr.dll unregister");
     ::SetDllDirectoryW(nullptr);
 }
 
@@ -150,7 +119,7 @@ TEST_F(RegistrationTest, AnExportPastTheLimitYieldsFalseAfterTenSecondsAndKeepsI
     EXPECT_GE(waited.count(), 9900);
     EXPECT_LT(waited.count(), 30000);
     EXPECT_EQ(answeredDuringWait, 0) << "the user interface answered while it waited";
-    EXPECT_EQ(RecordedCall(), L"");
+    EXPECT_EQ(registration_record::Call(), L"");
     EXPECT_TRUE(Loaded(L"reg_slow.dll")) << "released while its worker still runs";
 
     // The user interface answers again at once.
@@ -168,7 +137,7 @@ TEST_F(RegistrationTest, AnExportPastTheLimitYieldsFalseAfterTenSecondsAndKeepsI
     for (int i = 0; i < 200 && Loaded(L"reg_slow.dll"); ++i)
         ::Sleep(50);
     EXPECT_FALSE(Loaded(L"reg_slow.dll"));
-    EXPECT_EQ(RecordedCall(), L"reg_slow.dll register");
+    EXPECT_EQ(registration_record::Call(), L"reg_slow.dll register");
 }
 
 } // namespace

@@ -2,9 +2,10 @@
 // kinds: REGISTRATION_IMMEDIATE registers and unregisters at once,
 // REGISTRATION_FAILING reports an error at once, REGISTRATION_REGISTER_ONLY
 // has no DllUnregisterServer, REGISTRATION_SLOW registers only when the test
-// lets it (or after a minute). Each call is recorded under
-// HKCU\Software\Brevantor Tests\Registration: its DLL's file name and what it
-// did, and the thread it ran on.
+// lets it (or after a minute). Each call records its DLL's file name, what it
+// did and the thread it ran on (RegistrationRecord.h).
+#include "tests/wine/dlls/RegistrationRecord.h"
+
 #include <windows.h>
 
 namespace {
@@ -22,7 +23,7 @@ void Record(const wchar_t* what)
     wchar_t call[MAX_PATH + 32];
     ::wsprintfW(call, L"%s %s", name, what);
     HKEY key = nullptr;
-    if (::RegCreateKeyExW(HKEY_CURRENT_USER, L"Software\\Brevantor Tests\\Registration", 0, nullptr, 0, KEY_SET_VALUE,
+    if (::RegCreateKeyExW(HKEY_CURRENT_USER, registration_record::Key, 0, nullptr, 0, KEY_SET_VALUE,
                           nullptr, &key, nullptr) != ERROR_SUCCESS)
         return;
     ::RegSetValueExW(key, L"Call", 0, REG_SZ, reinterpret_cast<const BYTE*>(call),
