@@ -6,32 +6,35 @@
 
 namespace {
 
-// What the box shows now, as a bitmap of its client size.
-std::shared_ptr<win::unique_hbitmap> Snapshot(const ui::PictureBox& box, SIZE& size)
+// What a box shows at one moment, of its client size.
+struct Snapshot {
+    std::shared_ptr<win::unique_hbitmap> bitmap;
+    SIZE size;
+};
+
+Snapshot Take(const ui::PictureBox& box)
 {
     RECT client{};
     ::GetClientRect(box.Hwnd(), &client);
-    size = {client.right, client.bottom};
     win::WindowDC screen(nullptr);
     win::unique_hdc memory(::CreateCompatibleDC(screen.get()));
-    auto bitmap = std::make_shared<win::unique_hbitmap>(::CreateCompatibleBitmap(screen.get(), size.cx, size.cy));
-    win::SelectedObject selected(memory.get(), bitmap->get());
+    Snapshot shot{std::make_shared<win::unique_hbitmap>(::CreateCompatibleBitmap(screen.get(), client.right, client.bottom)),
+                  {client.right, client.bottom}};
+    win::SelectedObject selected(memory.get(), shot.bitmap->get());
     box.PaintContent(memory.get(), client);
-    return bitmap;
+    return shot;
 }
 
 } // namespace
 
 void AlphaBlendPicture(const ui::PictureBox& source, ui::PictureBox& destination, std::uint8_t alpha)
 {
-    SIZE size{};
-    const std::shared_ptr<win::unique_hbitmap> image = Snapshot(source, size);
     // The new drawing replaces the last blend, so the box starts again from its own picture.
-    destination.SetDrawing([image, size, alpha](HDC dc, const RECT&) {
+    destination.SetDrawing([image = Take(source), alpha](HDC dc, const RECT&) {
         win::unique_hdc memory(::CreateCompatibleDC(dc));
-        win::SelectedObject selected(memory.get(), image->get());
+        win::SelectedObject selected(memory.get(), image.bitmap->get());
         const BLENDFUNCTION blend{AC_SRC_OVER, 0, alpha, 0};
-        ::AlphaBlend(dc, 0, 0, size.cx, size.cy, memory.get(), 0, 0, size.cx, size.cy, blend);
+        ::AlphaBlend(dc, 0, 0, image.size.cx, image.size.cy, memory.get(), 0, 0, image.size.cx, image.size.cy, blend);
     });
     ::UpdateWindow(destination.Hwnd());
 }
