@@ -35,14 +35,20 @@ HWND VisibleWindow(const wchar_t* className, const wchar_t* title)
 
 void ClickAtScreen(POINT point)
 {
-    ::SetCursorPos(point.x, point.y);
-    INPUT inputs[2]{};
-    inputs[0].type = inputs[1].type = INPUT_MOUSE;
-    inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    ::SendInput(1, &inputs[0], sizeof(INPUT));
-    ::Sleep(50);
-    ::SendInput(1, &inputs[1], sizeof(INPUT));
+    // Each event carries its own position: a pointer move that the X server
+    // reports late cannot move the press or the release elsewhere.
+    const int width = ::GetSystemMetrics(SM_CXSCREEN);
+    const int height = ::GetSystemMetrics(SM_CYSCREEN);
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = static_cast<LONG>((point.x * 65536 + width / 2) / width);
+    input.mi.dy = static_cast<LONG>((point.y * 65536 + height / 2) / height);
+    for (const DWORD button : {MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP}) {
+        input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | button;
+        ::SendInput(1, &input, sizeof(INPUT));
+        if (button == MOUSEEVENTF_LEFTDOWN)
+            ::Sleep(50);
+    }
 }
 
 POINT ScreenPointOf(HWND hwnd, int xTwips, int yTwips)
@@ -83,9 +89,13 @@ bool Program::WaitForEnd(DWORD& exitCode) const
     return true;
 }
 
-void Program::WaitUntilIdle() const
+bool ReadyForInput(HWND window)
 {
-    ::WaitForInputIdle(process_.get(), WaitLimitMs);
+    if (!::IsWindowVisible(window) || !::IsWindowEnabled(window) || ::GetForegroundWindow() != window)
+        return false;
+    // Answered only once its thread is back in its message loop, past what it was doing.
+    DWORD_PTR answer = 0;
+    return ::SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, WaitLimitMs, &answer) != 0;
 }
 
 HWND MainWindowAfterThePass()
@@ -97,10 +107,7 @@ HWND MainWindowAfterThePass()
 
 void CloseThroughTheClosePicture(const Program& program, HWND main)
 {
-    // A click in the last moments of the start-up can be lost; a user's click
-    // finds the program waiting for input.
-    program.WaitUntilIdle();
-    ::SetForegroundWindow(main);
+    ASSERT_TRUE(WaitUntil([main] { return ReadyForInput(main); })) << "the main window never took the input";
     ClickAtScreen(ScreenPointOf(main, 9000 + 105, 120 + 105));
     DWORD exitCode = 1;
     ASSERT_TRUE(program.WaitForEnd(exitCode)) << "the close picture did not end the program";

@@ -32,13 +32,14 @@ public:
     bool Started() const { return static_cast<bool>(process_); }
     // True when the program ended within the limit; its exit code in `exitCode`.
     bool WaitForEnd(DWORD& exitCode) const;
-    // Waits until the program has handled what is queued and waits for input.
-    void WaitUntilIdle() const;
 
 private:
     win::unique_handle process_;
 };
 
+// True when a click on the window reaches it: shown, enabled, in front, and its
+// thread back in its message loop.
+bool ReadyForInput(HWND window);
 // The main window once the language pass is over. Its start-up shows it for a
 // moment early in the pass, so the language dialog's end tells the two apart.
 HWND MainWindowAfterThePass();
