@@ -39,7 +39,7 @@ file(GLOB BRVT_WINE_SUPPORT CONFIGURE_DEPENDS tests/wine/support/*.cpp)
 if(BRVT_WINE_SUPPORT)
     add_library(wine_test_support STATIC ${BRVT_WINE_SUPPORT})
     target_compile_options(wine_test_support PRIVATE ${BRVT_WARNINGS})
-    target_link_libraries(wine_test_support PUBLIC brvt_lib gtest)
+    target_link_libraries(wine_test_support PUBLIC brvt_lib gtest psapi)
 else()
     # A static library without sources is a configure error.
     add_library(wine_test_support INTERFACE)

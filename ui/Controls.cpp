@@ -412,6 +412,36 @@ LRESULT Frame::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     return Control::HandleMessage(message, wParam, lParam);
 }
 
+// CommandButton
+
+CommandButton::CommandButton(std::wstring name) : Control(std::move(name), L"CommandButton") {}
+
+bool CommandButton::SetCaption(const std::wstring& text)
+{
+    StoreCaption(text);
+    return true;
+}
+
+void CommandButton::SetValue(bool pressed)
+{
+    if (pressed && onClick)
+        onClick();
+}
+
+HWND CommandButton::CreateHwnd(HWND parent, const RECT& bounds, DWORD style)
+{
+    const HWND hwnd = CreateSystemWindow(L"BUTTON", style | WS_TABSTOP | BS_PUSHBUTTON, 0, L"", bounds, parent);
+    if (hwnd)
+        ::SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(::GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+    return hwnd;
+}
+
+void CommandButton::OnReflectedCommand(WORD code)
+{
+    if (code == BN_CLICKED && onClick)
+        onClick();
+}
+
 // TextBox
 
 TextBox::TextBox(std::wstring name) : Control(std::move(name), L"TextBox") {}

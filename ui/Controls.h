@@ -167,6 +167,22 @@ private:
     bool border_;
 };
 
+// The system's own push button.
+class CommandButton : public Control {
+public:
+    explicit CommandButton(std::wstring name);
+
+    bool SetCaption(const std::wstring& text) override;
+    // Pressing the button from code, as setting its value does: raises onClick.
+    void SetValue(bool pressed);
+
+    std::function<void()> onClick;
+
+protected:
+    HWND CreateHwnd(HWND parent, const RECT& bounds, DWORD style) override;
+    void OnReflectedCommand(WORD code) override;
+};
+
 // An edit box. The pages' message text boxes are hidden ones that only hold text.
 class TextBox : public Control {
 public:

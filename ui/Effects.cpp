@@ -142,6 +142,17 @@ std::vector<Drive> Seam::Drives()
     return drives;
 }
 
+bool Seam::MemoryStatus(MEMORYSTATUSEX& status)
+{
+    status.dwLength = sizeof status;
+    return ::GlobalMemoryStatusEx(&status) != FALSE;
+}
+
+bool Seam::EndSession(UINT flags)
+{
+    return ::ExitWindowsEx(flags, 0) != FALSE;
+}
+
 Seam& Current()
 {
     return installed ? *installed : realSeam;

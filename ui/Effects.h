@@ -53,6 +53,10 @@ public:
     virtual void EndProgram(UINT exitCode);
     // The disk cleaner's sweep: the machine's drives, in the system's order.
     virtual std::vector<Drive> Drives();
+    // The memory figures that size the RAM cleaning (GlobalMemoryStatusEx); false when they cannot be read.
+    virtual bool MemoryStatus(MEMORYSTATUSEX& status);
+    // Ends the Windows session (ExitWindowsEx with these EWX_* flags); true when Windows took the request.
+    virtual bool EndSession(UINT flags);
 };
 
 // The seam in force: the real one unless a test installed its own.

@@ -1,4 +1,4 @@
-#include "updater/modLocale.h"
+#include "ui/modLocale.h"
 
 #include <windows.h>
 

@@ -1,5 +1,5 @@
 #pragma once
-// The separators of the user's locale that the update program's texts use.
+// The separators of the user's locale that the programs' texts use.
 #include <string>
 
 namespace modLocale {

@@ -3,6 +3,7 @@
 #include "ui/Drawing.h"
 #include "ui/Effects.h"
 #include "ui/core/NumberText.h"
+#include "ui/modLocale.h"
 #include "ui/modWindow.h"
 #include "ui/win/Text.h"
 #include "updater/WizardPicture.h"
@@ -11,7 +12,6 @@
 #include "updater/modDates.h"
 #include "updater/modIni.h"
 #include "updater/modInstall.h"
-#include "updater/modLocale.h"
 
 #include <vector>
 

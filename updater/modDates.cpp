@@ -1,9 +1,9 @@
 #include "updater/modDates.h"
 
 #include "ui/Effects.h"
+#include "ui/modLocale.h"
 #include "ui/win/Handles.h"
 #include "updater/core/DateText.h"
-#include "updater/modLocale.h"
 
 namespace modDates {
 

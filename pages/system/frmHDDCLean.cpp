@@ -6,6 +6,7 @@
 #include "pages/system/modOrdnerErmitteln.h"
 #include "shell/MenuPage.h"
 #include "ui/Effects.h"
+#include "ui/WaitCursor.h"
 
 #include <shlobj.h>
 
@@ -14,38 +15,6 @@ ui::FormRef<FrmHDDCLean> frmHDDCLean;
 namespace {
 
 constexpr ui::Font PathFont{L"MS Sans Serif", 9.75};
-
-// The hourglass over every window of the program while the sweep runs. Each
-// window sets its own pointer when the mouse moves over it, so the hourglass is
-// set again after them; the system's windows (the sweep's questions) keep theirs.
-class HourglassCursor {
-public:
-    HourglassCursor() : hook_(::SetWindowsHookExW(WH_CALLWNDPROCRET, AfterMessage, nullptr, ::GetCurrentThreadId()))
-    {
-        ::SetCursor(Hourglass());
-    }
-    HourglassCursor(const HourglassCursor&) = delete;
-    HourglassCursor& operator=(const HourglassCursor&) = delete;
-    ~HourglassCursor()
-    {
-        if (hook_)
-            ::UnhookWindowsHookEx(hook_);
-        ::SetCursor(::LoadCursorW(nullptr, IDC_ARROW));
-    }
-
-private:
-    static HCURSOR Hourglass() { return ::LoadCursorW(nullptr, IDC_WAIT); }
-
-    static LRESULT CALLBACK AfterMessage(int code, WPARAM wParam, LPARAM lParam)
-    {
-        const auto* sent = reinterpret_cast<const CWPRETSTRUCT*>(lParam);
-        if (code == HC_ACTION && sent->message == WM_SETCURSOR && ui::Window::FromHandle(sent->hwnd))
-            ::SetCursor(Hourglass());
-        return ::CallNextHookEx(nullptr, code, wParam, lParam);
-    }
-
-    HHOOK hook_;
-};
 
 // Deletes the files of a folder, not its subfolders; a file that cannot go
 // (in use, read-only) stays and the others go all the same.
@@ -146,7 +115,7 @@ void FrmHDDCLean::cmdSucheStarten_Click()
         ::SetFocus(chkShowDialog.Hwnd());
     cmdSucheStarten.SetEnabled(false);
     {
-        const HourglassCursor hourglass;
+        const ui::WaitCursor hourglass;
         for (const effects::Drive& drive : effects::Current().Drives()) {
             // The program may have ended while the sweep yielded.
             if (!IsLoaded())

@@ -68,6 +68,7 @@ using unique_hdc = UniqueHandle<HDC, HandleTraits<HDC, ::DeleteDC>>;
 using unique_hicon = UniqueHandle<HICON, HandleTraits<HICON, ::DestroyIcon>>;
 using unique_hcursor = UniqueHandle<HCURSOR, HandleTraits<HCURSOR, ::DestroyCursor>>;
 using unique_hmodule = UniqueHandle<HMODULE, HandleTraits<HMODULE, ::FreeLibrary>>;
+using unique_hmenu = UniqueHandle<HMENU, HandleTraits<HMENU, ::DestroyMenu>>;
 
 // GetDC/ReleaseDC pair.
 class WindowDC {

@@ -80,6 +80,20 @@ std::vector<effects::Drive> ScriptedSeam::Drives()
     return drives;
 }
 
+bool ScriptedSeam::MemoryStatus(MEMORYSTATUSEX& status)
+{
+    if (!memory)
+        return effects::Seam::MemoryStatus(status);
+    status = *memory;
+    return true;
+}
+
+bool ScriptedSeam::EndSession(UINT flags)
+{
+    sessionEnds.push_back(flags);
+    return sessionEndAccepted;
+}
+
 void FormTest::SetUp()
 {
     effects::Install(&seam);

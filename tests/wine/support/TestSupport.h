@@ -7,6 +7,7 @@
 
 #include <deque>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -56,6 +57,13 @@ public:
     // The disk cleaner's sweep: only the drives a test gives, never the machine's.
     std::vector<effects::Drive> drives;
     std::vector<effects::Drive> Drives() override;
+    // The memory figures: the machine's, unless a test gives its own.
+    std::optional<MEMORYSTATUSEX> memory;
+    bool MemoryStatus(MEMORYSTATUSEX& status) override;
+    // Session ends asked for (EWX_* flags); the answer the test wants Windows to give.
+    std::vector<UINT> sessionEnds;
+    bool sessionEndAccepted = true;
+    bool EndSession(UINT flags) override;
 };
 
 // Installs a fresh ScriptedSeam for each test and unloads every form afterwards.
