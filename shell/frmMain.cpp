@@ -6,6 +6,7 @@
 #include "shell/frmHelpUpdates.h"
 #include "shell/frmLogo.h"
 #include "shell/frmSystemOption.h"
+#include "shell/frmTray.h"
 #include "shell/frmTweaksOption.h"
 #include "shell/frmUeberBox.h"
 #include "shell/frmUtilitiesOption.h"
@@ -145,6 +146,8 @@ void FrmMain::ConnectEvents()
 void FrmMain::Form_Load()
 {
     modTaskbar::ShowInTaskbar(Hwnd(), true);
+    // Loading the notification-area form adds its icon, the way back to a minimised window.
+    frmTray.Get();
     ui::ShowPage(frmLogo->fraLogo);
 }
 
