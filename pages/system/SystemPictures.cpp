@@ -105,6 +105,30 @@ void QuickClean(Canvas& c)
         c.Fill(Star(s * p.x, s * p.y, s * 0.08f, s * 0.022f), Solid(kSky));
 }
 
+// A memory module: green board, black chips, gold contacts, and an arrow of
+// memory set free rising from it.
+void Memory(Canvas& c)
+{
+    const float s = c.W();
+    const Shape board = Box(s * 0.06f, s * 0.42f, s * 0.94f, s * 0.78f, s * 0.03f);
+    Shadow(c, board, s);
+    c.Fill(board, Vert(Hex(0x2F8F4E), Hex(0x16603A), s * 0.42f, s * 0.78f));
+    c.Fill(Outline(board, 1), Solid(Hex(0x0E4A2B)), 0.9f);
+    for (int chip = 0; chip < 4; ++chip) {
+        const float x = s * (0.12f + 0.2f * float(chip));
+        c.Fill(Box(x, s * 0.47f, x + s * 0.15f, s * 0.66f, s * 0.015f), Vert(Hex(0x3A3F47), Hex(0x16191E), s * 0.47f, s * 0.66f));
+    }
+    for (int pin = 0; pin < 14; ++pin) {
+        const float x = s * (0.1f + 0.058f * float(pin));
+        if (pin != 7)
+            c.Fill(Box(x, s * 0.7f, x + s * 0.035f, s * 0.77f), Solid(Hex(0xE0B34A)));
+    }
+    const Shape arrow = Union({Poly({{s * 0.5f, s * 0.04f}, {s * 0.68f, s * 0.22f}, {s * 0.32f, s * 0.22f}}),
+                               Box(s * 0.44f, s * 0.21f, s * 0.56f, s * 0.38f, s * 0.02f)});
+    c.Fill(Move(arrow, 0, 1), Solid(kNavy), 0.3f, 1.5f);
+    c.Fill(arrow, Vert(Hex(0x7CC4FF), kRoyal, s * 0.04f, s * 0.38f));
+}
+
 } // namespace
 
 Picture Get(PictureId id)
@@ -125,6 +149,9 @@ Picture Get(PictureId id)
         break;
     case PictureId::QuickClean:
         slot = Drawn({64, 64}, QuickClean);
+        break;
+    case PictureId::Memory:
+        slot = Drawn({64, 64}, Memory);
         break;
     }
     return slot;

@@ -1,5 +1,5 @@
 #pragma once
-// The pictures of the system overview and the disk cleaner, drawn in code at first use.
+// The pictures of the system overview, the RAM cleaner and the disk cleaner, drawn in code at first use.
 #include "ui/Drawing.h"
 
 namespace systempictures {
@@ -9,6 +9,7 @@ enum class PictureId {
     Windows,     // an application window, beside the Windows figures
     DriveSweep,  // a hard disk under a magnifying glass, in the sweep's frame
     QuickClean,  // a broom with sparkles, beside the quick actions
+    Memory,      // a memory module with a rising arrow, in the RAM cleaner's frame
 };
 
 // Drawn once at first use and kept for the run.

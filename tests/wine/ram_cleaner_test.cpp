@@ -1,0 +1,164 @@
+// The RAM cleaner page: its option pair on the real registry, its figures from
+// the memory seam, and cleanings that really claim and free their blocks.
+#include "pages/system/frmRamCleaner.h"
+#include "shell/Registry.h"
+#include "tests/wine/support/TestSupport.h"
+#include "ui/modLocale.h"
+
+#include <gtest/gtest.h>
+
+#include <psapi.h>
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+using testing_support::Click;
+using testing_support::FormTest;
+
+namespace {
+
+constexpr wchar_t MemoryKey[] = L"SYSTEM\\CurrentControlSet\\Control\\Session Manager\\Memory Management";
+constexpr std::uint64_t MB = 1024 * 1024;
+
+class RamCleanerTest : public FormTest {
+protected:
+    void SetUp() override
+    {
+        FormTest::SetUp();
+        Registry::DeleteValue(RegRoot::LocalMachine, MemoryKey, L"LargeSystemCache");
+        GiveMemory(64 * MB, 32 * MB);
+    }
+    void TearDown() override
+    {
+        FormTest::TearDown();
+        Registry::DeleteValue(RegRoot::LocalMachine, MemoryKey, L"LargeSystemCache");
+    }
+    void GiveMemory(std::uint64_t total, std::uint64_t available)
+    {
+        MEMORYSTATUSEX memory{};
+        memory.dwLength = sizeof memory;
+        memory.ullTotalPhys = total;
+        memory.ullAvailPhys = available;
+        seam.memory = memory;
+    }
+    static void Tick(ui::Timer& timer) { ::SendMessageW(timer.Hwnd(), WM_TIMER, 1, 0); }
+};
+
+TEST_F(RamCleanerTest, OptionFollowsLargeSystemCacheAndWritesIt)
+{
+    const struct {
+        std::optional<std::int32_t> stored;
+        bool programs;
+        bool cache;
+    } cases[] = {{std::nullopt, true, false}, {0, true, false}, {1, false, true}, {2, false, false}};
+    for (const auto& c : cases) {
+        if (c.stored)
+            Registry::SaveDword(RegRoot::LocalMachine, MemoryKey, L"LargeSystemCache", *c.stored);
+        else
+            Registry::DeleteValue(RegRoot::LocalMachine, MemoryKey, L"LargeSystemCache");
+        FrmRamCleaner& page = frmRamCleaner.Get();
+        EXPECT_EQ(page.chkAnwendungen.Value(), c.programs) << c.stored.value_or(-1);
+        EXPECT_EQ(page.chkCache.Value(), c.cache) << c.stored.value_or(-1);
+
+        Click(page.chkCache.Hwnd());
+        EXPECT_EQ(Registry::GetDword(RegRoot::LocalMachine, MemoryKey, L"LargeSystemCache", -1), 1);
+        Click(page.chkAnwendungen.Hwnd());
+        EXPECT_EQ(Registry::GetDword(RegRoot::LocalMachine, MemoryKey, L"LargeSystemCache", -1), 0);
+        page.Unload();
+    }
+}
+
+TEST_F(RamCleanerTest, FiguresShowTheFreeMemoryInKilobytesAndUnroundedMegabytes)
+{
+    // 6 GB: beyond what the signed 32-bit figures could hold.
+    GiveMemory(6144 * MB, 129454080);
+    FrmRamCleaner& page = frmRamCleaner.Get();
+    EXPECT_EQ(page.ProgressBarRAM1.Max(), 6144 * 1024);
+    Tick(page.TimerBarRam);
+    EXPECT_EQ(page.ProgressBarRAM1.Value(), 126420);  // 126419.90625 KB
+    Tick(page.Timer1);
+    const std::wstring separator = modLocale::DecimalSeparator();
+    EXPECT_EQ(page.Label2.Caption(), page.txtRam.Text() + L" 123" + separator + L"45703125 MB");
+
+    // More free memory than the bar's range holds leaves the bar as it was.
+    GiveMemory(6144 * MB, 7000 * MB);
+    Tick(page.TimerBarRam);
+    EXPECT_EQ(page.ProgressBarRAM1.Value(), 126420);
+}
+
+TEST_F(RamCleanerTest, CleaningClaimsSeventyPercentInTwentyOneWrittenBlocksThenFreesThem)
+{
+    // 512 MB: blocks of 8947849 characters, 376 MB at the peak.
+    GiveMemory(512 * MB, 300 * MB);
+    FrmRamCleaner& page = frmRamCleaner.Get();
+    EXPECT_FALSE(page.Label6.Visible());
+    EXPECT_FALSE(page.ProgressBar1.Visible());
+
+    int ticksDuringCleaning = 0;
+    page.TimerBarRam.onTimer = [&] {
+        if (page.Cleaning() && page.ProgressBar1.Visible() && page.Label6.Visible())
+            ++ticksDuringCleaning;
+    };
+    ::PostMessageW(page.TimerBarRam.Hwnd(), WM_TIMER, 1, 0);
+    PROCESS_MEMORY_COUNTERS before{};
+    ::GetProcessMemoryInfo(::GetCurrentProcess(), &before, sizeof before);
+
+    Click(page.Command1.Hwnd());
+
+    PROCESS_MEMORY_COUNTERS after{};
+    ::GetProcessMemoryInfo(::GetCurrentProcess(), &after, sizeof after);
+    const std::uint64_t peakGrowth = after.PeakWorkingSetSize - before.PeakWorkingSetSize;
+    EXPECT_GE(peakGrowth, 21u * 8947849u * 2u * 95 / 100) << "the blocks were written, page by page";
+    EXPECT_LT(after.WorkingSetSize, before.WorkingSetSize + 64 * MB) << "and all of them freed";
+    EXPECT_GE(ticksDuringCleaning, 1) << "timers tick between the blocks";
+    EXPECT_TRUE(page.Label6.Visible()) << "the figure before cleaning stays";
+    EXPECT_EQ(page.Label1.Caption(), L"300 MB");
+    EXPECT_FALSE(page.ProgressBar1.Visible());
+    EXPECT_EQ(page.ProgressBar1.Value(), 0);
+    EXPECT_EQ(page.ProgressBar1.Max(), 20);
+}
+
+TEST_F(RamCleanerTest, TheHiddenTrayButtonCleansLikeTheVisibleOne)
+{
+    FrmRamCleaner& page = frmRamCleaner.Get();
+    EXPECT_FALSE(page.cmdCleantrayrc.Visible());
+    page.cmdCleantrayrc.SetValue(true);
+    EXPECT_EQ(page.Label1.Caption(), L"32 MB");
+    EXPECT_TRUE(page.Label6.Visible());
+}
+
+TEST_F(RamCleanerTest, AClickDuringACleaningStartsNoSecondOne)
+{
+    FrmRamCleaner& page = frmRamCleaner.Get();
+    page.TimerBarRam.onTimer = [&] {
+        if (!page.Cleaning())
+            return;
+        // A click that a yield lets through, with other figures to show.
+        GiveMemory(64 * MB, 20 * MB);
+        Click(page.Command1.Hwnd());
+    };
+    ::PostMessageW(page.TimerBarRam.Hwnd(), WM_TIMER, 1, 0);
+    Click(page.Command1.Hwnd());
+    EXPECT_EQ(page.Label1.Caption(), L"32 MB");
+    EXPECT_FALSE(page.Cleaning());
+}
+
+TEST_F(RamCleanerTest, MemoryThatCannotBeHadEndsTheCleaningAndTheProgramGoesOn)
+{
+    // Blocks far beyond anything the machine can give.
+    GiveMemory(std::uint64_t{1} << 62, 1 * MB);
+    FrmRamCleaner& page = frmRamCleaner.Get();
+    Click(page.Command1.Hwnd());
+    EXPECT_FALSE(page.Cleaning());
+    EXPECT_FALSE(page.ProgressBar1.Visible());
+    EXPECT_EQ(page.ProgressBar1.Value(), 0);
+    EXPECT_EQ(::GetCursor(), ::LoadCursorW(nullptr, IDC_ARROW)) << "the pointer is back";
+
+    // And the next cleaning works.
+    GiveMemory(64 * MB, 10 * MB);
+    Click(page.Command1.Hwnd());
+    EXPECT_EQ(page.Label1.Caption(), L"10 MB");
+}
+
+} // namespace
