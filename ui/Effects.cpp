@@ -17,6 +17,8 @@ Seam realSeam;
 Seam* installed = nullptr;
 
 constexpr wchar_t UpdateServerHost[] = L"update.qorsoft.example";
+// A public server of the TIME protocol (RFC 868).
+constexpr wchar_t TimeServerHost[] = L"time.nist.gov";
 
 // "a|b|c|d" becomes the NUL-separated, double-NUL-terminated list that the dialog wants.
 std::vector<wchar_t> DialogFilter(const std::wstring& filter)
@@ -151,6 +153,16 @@ bool Seam::MemoryStatus(MEMORYSTATUSEX& status)
 bool Seam::EndSession(UINT flags)
 {
     return ::ExitWindowsEx(flags, 0) != FALSE;
+}
+
+ServerAddress Seam::TimeServer()
+{
+    return {TimeServerHost, 37};
+}
+
+bool Seam::SetSystemTime(const SYSTEMTIME& utc)
+{
+    return ::SetSystemTime(&utc) != FALSE;
 }
 
 Seam& Current()

@@ -57,6 +57,11 @@ public:
     virtual bool MemoryStatus(MEMORYSTATUSEX& status);
     // Ends the Windows session (ExitWindowsEx with these EWX_* flags); true when Windows took the request.
     virtual bool EndSession(UINT flags);
+
+    // Clock synchronisation: the TIME server, and the system clock set in UTC
+    // (false when Windows refused, for want of the right to change it).
+    virtual ServerAddress TimeServer();
+    virtual bool SetSystemTime(const SYSTEMTIME& utc);
 };
 
 // The seam in force: the real one unless a test installed its own.

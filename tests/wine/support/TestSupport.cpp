@@ -3,6 +3,7 @@
 #include "ui/Form.h"
 #include "ui/win/Handles.h"
 
+#include <algorithm>
 #include <iterator>
 
 namespace testing_support {
@@ -94,6 +95,17 @@ bool ScriptedSeam::EndSession(UINT flags)
     return sessionEndAccepted;
 }
 
+effects::ServerAddress ScriptedSeam::TimeServer()
+{
+    return timeServer;
+}
+
+bool ScriptedSeam::SetSystemTime(const SYSTEMTIME& utc)
+{
+    systemTimes.push_back(utc);
+    return !refuseSystemTime;
+}
+
 void FormTest::SetUp()
 {
     effects::Install(&seam);
@@ -140,6 +152,19 @@ void PumpMessages()
         ::TranslateMessage(&msg);
         ::DispatchMessageW(&msg);
     }
+}
+
+bool PumpUntil(const std::function<bool()>& condition, DWORD milliseconds)
+{
+    const DWORD start = ::GetTickCount();
+    while (!condition()) {
+        const DWORD waited = ::GetTickCount() - start;
+        if (waited >= milliseconds)
+            return false;
+        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, std::min<DWORD>(milliseconds - waited, 50), QS_ALLINPUT);
+        PumpMessages();
+    }
+    return true;
 }
 
 void DeleteRegistryTree(HKEY root, const std::wstring& path)

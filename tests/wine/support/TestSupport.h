@@ -64,6 +64,13 @@ public:
     std::vector<UINT> sessionEnds;
     bool sessionEndAccepted = true;
     bool EndSession(UINT flags) override;
+
+    // Clock synchronisation: nothing listens at the time server unless a test runs one.
+    effects::ServerAddress timeServer{L"127.0.0.1", 1};
+    std::vector<SYSTEMTIME> systemTimes;  // the clock is never set
+    bool refuseSystemTime = false;
+    effects::ServerAddress TimeServer() override;
+    bool SetSystemTime(const SYSTEMTIME& utc) override;
 };
 
 // Installs a fresh ScriptedSeam for each test and unloads every form afterwards.
@@ -82,6 +89,10 @@ void MouseUp(HWND hwnd, UINT message = WM_LBUTTONUP);
 void PressKey(HWND hwnd, WPARAM key);
 // Handles the messages that are waiting.
 void PumpMessages();
+
+// Handles messages as they come until the condition holds; false when it
+// still does not after the limit.
+bool PumpUntil(const std::function<bool()>& condition, DWORD milliseconds = 20000);
 
 // Removes a registry key with whatever lies below it.
 void DeleteRegistryTree(HKEY root, const std::wstring& path);
