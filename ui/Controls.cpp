@@ -219,6 +219,10 @@ LRESULT MouseControl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_CAPTURECHANGED:
         pressed_ = false;
         return 0;
+    case WM_MOUSEMOVE:
+        if (onMouseMove)
+            onMouseMove(EventOf(static_cast<UINT>(wParam & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON)), wParam, lParam));
+        return Control::HandleMessage(message, wParam, lParam);
     default:
         return Control::HandleMessage(message, wParam, lParam);
     }
@@ -477,6 +481,8 @@ HWND TextBox::CreateHwnd(HWND parent, const RECT& bounds, DWORD style)
 
 void TextBox::OnReflectedCommand(WORD code)
 {
+    if (code == EN_KILLFOCUS && onLostFocus)
+        onLostFocus();
     if (code != EN_CHANGE)
         return;
     const int length = ::GetWindowTextLengthW(Hwnd());
@@ -497,6 +503,11 @@ ListBox::ListBox(std::wstring name) : Control(std::move(name), L"ListBox") {}
 void ListBox::AddItem(const std::wstring& text)
 {
     ::SendMessageW(Hwnd(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+void ListBox::Clear()
+{
+    ::SendMessageW(Hwnd(), LB_RESETCONTENT, 0, 0);
 }
 
 int ListBox::ListCount() const

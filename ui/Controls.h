@@ -83,6 +83,8 @@ public:
     std::function<void(const MouseEvent&)> onMouseDown;
     std::function<void(const MouseEvent&)> onMouseUp;
     std::function<void()> onClick;
+    // Every move over the control, and every move anywhere while it holds the mouse.
+    std::function<void(const MouseEvent&)> onMouseMove;
 
 protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -194,6 +196,7 @@ public:
     void SetLocked(bool locked);
 
     std::function<void()> onChange;
+    std::function<void()> onLostFocus;
 
 protected:
     HWND CreateHwnd(HWND parent, const RECT& bounds, DWORD style) override;
@@ -209,6 +212,7 @@ public:
     explicit ListBox(std::wstring name);
 
     void AddItem(const std::wstring& text);
+    void Clear();
     int ListCount() const;
     std::wstring List(int index) const;
     int ListIndex() const;
