@@ -1,6 +1,6 @@
 # The two Windows programs and the tests that run them under Wine.
 set(BRVT_WIN_DEFINES UNICODE _UNICODE NOMINMAX STRICT _WIN32_WINNT=0x0501 WINVER=0x0501 _WIN32_IE=0x0600)
-set(BRVT_WIN_LIBS user32 gdi32 comdlg32 shell32 ole32 oleaut32 wbemuuid advapi32 msimg32 comctl32)
+set(BRVT_WIN_LIBS user32 gdi32 comdlg32 shell32 ole32 oleaut32 wbemuuid advapi32 msimg32 comctl32 ws2_32)
 
 # The window and control layer with the skinned controls (ui/): both programs,
 # brvt and the update program, are built on it.
