@@ -1,5 +1,77 @@
 #include "pages/utilities/frmUtilities.h"
 
+#include "pages/utilities/UtilityPictures.h"
+#include "shell/Artwork.h"
+#include "shell/MenuPage.h"
+#include "ui/Effects.h"
+
 ui::FormRef<FrmUtilities> frmUtilities;
 
-FrmUtilities::FrmUtilities() : PlaceholderPage(L"frmUtilities", L"Administrative Tools") {}
+// One link: its label and string number, what it starts and whether by command
+// line (with a window that leaves the focus where it is) or by the shell.
+struct FrmUtilities::Link {
+    ui::Label FrmUtilities::*label;
+    const wchar_t* tag;
+    const wchar_t* target;
+    bool commandLine;
+};
+
+namespace {
+
+constexpr int FirstLinkTop = 960;
+constexpr int LinkSpacing = 330;
+
+} // namespace
+
+FrmUtilities::FrmUtilities() : PageForm(L"frmUtilities") {}
+
+void FrmUtilities::CreateControls()
+{
+    static const Link links[] = {
+        {&FrmUtilities::lblDatentraeger, L"2640", L"cleanmgr.exe", true},
+        {&FrmUtilities::lblDatentraegerverwaltung, L"2300", L"diskmgmt.msc", false},
+        {&FrmUtilities::lblZertifikat, L"2310", L"certmgr.msc", false},
+        {&FrmUtilities::lblHardware, L"2320", L"devmgmt.msc", false},
+        {&FrmUtilities::lblVerwaltung, L"2330", L"compmgmt.msc", false},
+        {&FrmUtilities::lblDefrag, L"2340", L"dfrg.msc", false},
+        {&FrmUtilities::lblTask, L"2350", L"taskmgr.exe", false},
+        {&FrmUtilities::lblLeistung, L"2360", L"perfmon.msc", false},
+        {&FrmUtilities::lblRegEdit, L"2370", L"regedt32.exe", false},
+        {&FrmUtilities::lblUpdateManager, L"2670", L"http://windowsupdate.microsoft.com", false},
+    };
+
+    Place({
+        PageFrameRow(fraUtilities),
+        {picLogo, &fraUtilities, {2040, 240, 2700, 795}},
+        {sevFrame1, &fraUtilities, {120, 1200, 5775, 4455}, L"", L"Utilities"},
+        {Label5, &sevFrame1, {240, 360, 5295, 435}, L"2290", L"."},
+        {Picture1, &sevFrame1, {4080, 1080, 1440, 1440}},
+    });
+    SetTitledFrameColors(sevFrame1);
+    picLogo.SetPicture(utilitypictures::Get(utilitypictures::PictureId::ToolsLogo));
+    Picture1.SetPicture(utilitypictures::Get(utilitypictures::PictureId::Toolbox));
+
+    const HCURSOR pointer = art::LinkCursor();
+    int top = FirstLinkTop;
+    for (const Link& link : links) {
+        ui::Label& label = this->*link.label;
+        Place({{label, &sevFrame1, {480, top, 3360, 255}, link.tag, L"."}});
+        label.SetFont({L"Verdana", 8.25, false, true});
+        label.SetForeColor(RGB(0x00, 0x46, 0xD5));
+        label.SetAutoSize(true);
+        label.SetMousePointer(pointer);
+        label.onClick = [this, &link] { Launch(link); };
+        top += LinkSpacing;
+    }
+}
+
+void FrmUtilities::Launch(const Link& link)
+{
+    if (!link.commandLine) {
+        effects::Current().ShellExecute(Hwnd(), link.target);
+        return;
+    }
+    // A missing tool is no reason to end the program.
+    if (!effects::Current().RunCommandLine(link.target, SW_SHOWNOACTIVATE))
+        MsgBox(std::wstring(link.target) + L" could not be started.", MB_ICONERROR);
+}

@@ -1,0 +1,101 @@
+// The tool launcher: each link starts its tool, the disk clean-up by command
+// line without taking the focus, the others through the shell.
+#include "pages/utilities/frmUtilities.h"
+
+#include "shell/Artwork.h"
+
+#include "tests/wine/support/TestSupport.h"
+
+#include <windows.h>
+
+#include <string>
+
+using testing_support::Click;
+using testing_support::FormTest;
+
+namespace {
+
+struct Link {
+    ui::Label FrmUtilities::*label;
+    const wchar_t* tag;
+    const wchar_t* started;
+};
+
+const Link ShellLinks[] = {
+    {&FrmUtilities::lblDatentraegerverwaltung, L"2300", L"diskmgmt.msc"},
+    {&FrmUtilities::lblZertifikat, L"2310", L"certmgr.msc"},
+    {&FrmUtilities::lblHardware, L"2320", L"devmgmt.msc"},
+    {&FrmUtilities::lblVerwaltung, L"2330", L"compmgmt.msc"},
+    {&FrmUtilities::lblDefrag, L"2340", L"dfrg.msc"},
+    {&FrmUtilities::lblTask, L"2350", L"taskmgr.exe"},
+    {&FrmUtilities::lblLeistung, L"2360", L"perfmon.msc"},
+    {&FrmUtilities::lblRegEdit, L"2370", L"regedt32.exe"},
+    {&FrmUtilities::lblUpdateManager, L"2670", L"http://windowsupdate.microsoft.com"},
+};
+
+using ToolLauncherTest = FormTest;
+
+TEST_F(ToolLauncherTest, EachLinkStartsItsToolThroughTheShellAndAgainOnEveryClick)
+{
+    FrmUtilities& page = frmUtilities.Get();
+    for (const Link& link : ShellLinks) {
+        const ui::Label& label = page.*link.label;
+        SCOPED_TRACE(::testing::PrintToString(label.Name()));
+        EXPECT_EQ(label.Tag, link.tag);
+        seam.starts.clear();
+        Click(label.Hwnd());
+        Click(label.Hwnd());
+        ASSERT_EQ(seam.starts.size(), 2u);
+        for (const auto& start : seam.starts) {
+            EXPECT_EQ(start.file, link.started);
+            EXPECT_EQ(start.owner, page.Hwnd());
+        }
+    }
+    EXPECT_TRUE(seam.commandLines.empty());
+    EXPECT_TRUE(seam.messages.empty());
+}
+
+TEST_F(ToolLauncherTest, DiskCleanUpStartsByCommandLineWithoutTakingTheFocus)
+{
+    FrmUtilities& page = frmUtilities.Get();
+    EXPECT_EQ(page.lblDatentraeger.Tag, L"2640");
+    Click(page.lblDatentraeger.Hwnd());
+    ASSERT_EQ(seam.commandLines.size(), 1u);
+    EXPECT_EQ(seam.commandLines[0].commandLine, L"cleanmgr.exe");
+    EXPECT_EQ(seam.commandLines[0].showWindow, SW_SHOWNOACTIVATE);
+    EXPECT_TRUE(seam.starts.empty());
+    EXPECT_TRUE(seam.messages.empty());
+}
+
+TEST_F(ToolLauncherTest, AMissingDiskCleanUpIsReportedAndTheProgramGoesOn)
+{
+    wchar_t found[MAX_PATH];
+    if (::SearchPathW(nullptr, L"cleanmgr.exe", nullptr, MAX_PATH, found, nullptr))
+        GTEST_SKIP() << "this system has a disk clean-up";
+    seam.runCommandLines = true;
+    FrmUtilities& page = frmUtilities.Get();
+    Click(page.lblDatentraeger.Hwnd());
+    ASSERT_EQ(seam.messages.size(), 1u);
+    EXPECT_EQ(seam.messages[0].text, L"cleanmgr.exe could not be started.");
+    EXPECT_EQ(seam.messages[0].style, static_cast<UINT>(MB_ICONERROR));
+    EXPECT_TRUE(page.IsLoaded());
+}
+
+TEST_F(ToolLauncherTest, LinksFitTheirCaptionAndShowTheLinkPointer)
+{
+    FrmUtilities& page = frmUtilities.Get();
+    ui::Label& label = page.lblTask;
+    RECT before;
+    ::GetClientRect(label.Hwnd(), &before);
+    label.SetCaption(L"A much longer caption than the one before");
+    RECT after;
+    ::GetClientRect(label.Hwnd(), &after);
+    EXPECT_GT(after.right, before.right);
+    EXPECT_EQ(label.Caption(), L"A much longer caption than the one before");
+
+    ::SetCursor(::LoadCursorW(nullptr, IDC_ARROW));
+    ::SendMessageW(label.Hwnd(), WM_SETCURSOR, reinterpret_cast<WPARAM>(label.Hwnd()), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+    EXPECT_EQ(::GetCursor(), art::LinkCursor());
+}
+
+} // namespace
