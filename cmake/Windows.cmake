@@ -92,6 +92,19 @@ if(BRVT_RUN_WINE_TESTS)
         FIXTURES_REQUIRED wine RESOURCE_LOCK wine_registry TIMEOUT 120)
 endif()
 
+# The magnifier's screenshot test: the glass over a known pattern.
+add_executable(magnifier_screenshot WIN32 tests/wine/screenshot/magnifier_screenshot.cpp)
+target_compile_options(magnifier_screenshot PRIVATE ${BRVT_WARNINGS})
+target_link_options(magnifier_screenshot PRIVATE -municode)
+target_link_libraries(magnifier_screenshot PRIVATE brvt_lib)
+if(BRVT_RUN_WINE_TESTS)
+    add_test(NAME wine.magnifier_screenshot
+        COMMAND ${CMAKE_SOURCE_DIR}/tests/wine/screenshot/check-magnifier.sh ${CMAKE_BINARY_DIR}
+                $<TARGET_FILE:magnifier_screenshot>)
+    set_tests_properties(wine.magnifier_screenshot PROPERTIES
+        FIXTURES_REQUIRED wine RESOURCE_LOCK wine_registry TIMEOUT 120)
+endif()
+
 include(cmake/LanguageFiles.cmake)
 include(cmake/TweakTestDlls.cmake)
 include(cmake/Updater.cmake OPTIONAL)
