@@ -45,4 +45,11 @@ target_compile_options(cpu_idle PRIVATE ${BRVT_WARNINGS})
 target_link_options(cpu_idle PRIVATE -municode)
 target_link_libraries(cpu_idle PRIVATE brvt_lib)
 
-set_target_properties(minimal_window startup_timer cpu_idle PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bench)
+# The magnifier's benchmark (scripts/benchmark-magnifier.sh), in-process the same way.
+add_executable(magnifier_cpu tests/bench/magnifier_cpu.cpp)
+target_compile_options(magnifier_cpu PRIVATE ${BRVT_WARNINGS})
+target_link_options(magnifier_cpu PRIVATE -municode)
+target_link_libraries(magnifier_cpu PRIVATE brvt_lib)
+
+set_target_properties(minimal_window startup_timer cpu_idle magnifier_cpu PROPERTIES
+    RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bench)

@@ -7,9 +7,7 @@
 #include "pages/system/frmMonitor.h"
 #include "pages/system/frmSysRes.h"
 #include "shell/PageForm.h"
-#include "shell/frmLanguage.h"
-#include "shell/frmMain.h"
-#include "ui/Effects.h"
+#include "tests/bench/BenchSupport.h"
 #include "ui/Form.h"
 
 #include <windows.h>
@@ -20,53 +18,8 @@
 
 namespace {
 
-class BenchSeam : public effects::Seam {
-public:
-    explicit BenchSeam(std::wstring folder) : folder_(std::move(folder)) {}
-    std::wstring ProgramFolder() override { return folder_; }
-
-private:
-    std::wstring folder_;
-};
-
-double Seconds(const LARGE_INTEGER& from, const LARGE_INTEGER& to)
-{
-    LARGE_INTEGER frequency;
-    ::QueryPerformanceFrequency(&frequency);
-    return static_cast<double>(to.QuadPart - from.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-double ProcessorSeconds()
-{
-    FILETIME created, exited, kernel, user;
-    ::GetProcessTimes(::GetCurrentProcess(), &created, &exited, &kernel, &user);
-    const auto value = [](const FILETIME& time) {
-        return static_cast<double>((static_cast<unsigned long long>(time.dwHighDateTime) << 32) | time.dwLowDateTime);
-    };
-    return (value(kernel) + value(user)) / 1e7;
-}
-
-// Handles messages for the given time; waits without a timer of its own, so
-// that an idle program gets no messages it would not get anyway.
-void RunFor(double seconds)
-{
-    LARGE_INTEGER start, now;
-    ::QueryPerformanceCounter(&start);
-    for (;;) {
-        ::QueryPerformanceCounter(&now);
-        const double left = seconds - Seconds(start, now);
-        if (left <= 0)
-            return;
-        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(left * 1000) + 1, QS_ALLINPUT);
-        MSG msg;
-        while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            if (!::IsDialogMessageW(::GetActiveWindow(), &msg)) {
-                ::TranslateMessage(&msg);
-                ::DispatchMessageW(&msg);
-            }
-        }
-    }
-}
+using bench::RunFor;
+using bench::Seconds;
 
 // Mean cost of one tick in microseconds, the drawing painted at once.
 template <class Page>
@@ -84,14 +37,6 @@ double TickCost(Page& page, int ticks)
     return Seconds(start, end) * 1e6 / ticks;
 }
 
-// Share of one core used over the given time, in percent.
-double IdleLoad(double seconds)
-{
-    const double before = ProcessorSeconds();
-    RunFor(seconds);
-    return (ProcessorSeconds() - before) * 100.0 / seconds;
-}
-
 } // namespace
 
 int wmain(int argc, wchar_t** argv)
@@ -101,12 +46,10 @@ int wmain(int argc, wchar_t** argv)
         return 2;
     }
     const double seconds = argc > 2 ? std::wcstod(argv[2], nullptr) : 60.0;
-    BenchSeam seam(argv[1]);
+    bench::BenchSeam seam(argv[1]);
     effects::Install(&seam);
 
-    frmLanguage.Get();
-    RunFor(1.0);  // the loading screen's pass
-    if (!frmMain.IsLoaded() || !frmMain->Visible()) {
+    if (!bench::StartProgram()) {
         std::fputs("the main window did not come up\n", stderr);
         return 1;
     }
@@ -123,10 +66,10 @@ int wmain(int argc, wchar_t** argv)
 
     ::ShowWindow(frmMain->Hwnd(), SW_MINIMIZE);
     RunFor(2.0);
-    std::printf("idle, both timers running: %.3f %% of one core over %.0f s\n", IdleLoad(seconds), seconds);
+    std::printf("idle, both timers running: %.3f %% of one core over %.0f s\n", bench::Load(seconds), seconds);
     frmSysRes->tmrRefresh.SetEnabled(false);
     frmMonitor->tmrRefresh.SetEnabled(false);
-    std::printf("idle, both timers stopped: %.3f %% of one core over %.0f s\n", IdleLoad(seconds), seconds);
+    std::printf("idle, both timers stopped: %.3f %% of one core over %.0f s\n", bench::Load(seconds), seconds);
     std::fflush(stdout);
     ::ExitProcess(0);
 }
