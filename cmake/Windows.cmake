@@ -78,32 +78,23 @@ if(BRVT_RUN_WINE_TESTS)
     file(MAKE_DIRECTORY ${BRVT_SWEEP_FIXTURE}/tree ${BRVT_SWEEP_FIXTURE}/outside)
     file(CREATE_LINK ../outside ${BRVT_SWEEP_FIXTURE}/tree/link SYMBOLIC)
 endif()
-# The screenshot test: a driver program under Wine and a script that takes the
+# Screenshot tests: a driver program under Wine and a script that takes the
 # picture with ImageMagick and checks its pixels.
-add_executable(cpu_gauge_screenshot WIN32 tests/wine/screenshot/cpu_gauge_screenshot.cpp)
-target_compile_options(cpu_gauge_screenshot PRIVATE ${BRVT_WARNINGS})
-target_link_options(cpu_gauge_screenshot PRIVATE -municode)
-target_link_libraries(cpu_gauge_screenshot PRIVATE brvt_lib)
-if(BRVT_RUN_WINE_TESTS)
-    add_test(NAME wine.cpu_gauge_screenshot
-        COMMAND ${CMAKE_SOURCE_DIR}/tests/wine/screenshot/check-cpu-gauge.sh ${CMAKE_BINARY_DIR}
-                $<TARGET_FILE:cpu_gauge_screenshot>)
-    set_tests_properties(wine.cpu_gauge_screenshot PROPERTIES
-        FIXTURES_REQUIRED wine RESOURCE_LOCK wine_registry TIMEOUT 120)
-endif()
-
-# The magnifier's screenshot test: the glass over a known pattern.
-add_executable(magnifier_screenshot WIN32 tests/wine/screenshot/magnifier_screenshot.cpp)
-target_compile_options(magnifier_screenshot PRIVATE ${BRVT_WARNINGS})
-target_link_options(magnifier_screenshot PRIVATE -municode)
-target_link_libraries(magnifier_screenshot PRIVATE brvt_lib)
-if(BRVT_RUN_WINE_TESTS)
-    add_test(NAME wine.magnifier_screenshot
-        COMMAND ${CMAKE_SOURCE_DIR}/tests/wine/screenshot/check-magnifier.sh ${CMAKE_BINARY_DIR}
-                $<TARGET_FILE:magnifier_screenshot>)
-    set_tests_properties(wine.magnifier_screenshot PROPERTIES
-        FIXTURES_REQUIRED wine RESOURCE_LOCK wine_registry TIMEOUT 120)
-endif()
+function(brvt_screenshot_test name script)
+    add_executable(${name} WIN32 tests/wine/screenshot/${name}.cpp)
+    target_compile_options(${name} PRIVATE ${BRVT_WARNINGS})
+    target_link_options(${name} PRIVATE -municode)
+    target_link_libraries(${name} PRIVATE brvt_lib)
+    if(BRVT_RUN_WINE_TESTS)
+        add_test(NAME wine.${name}
+            COMMAND ${CMAKE_SOURCE_DIR}/tests/wine/screenshot/${script} ${CMAKE_BINARY_DIR} $<TARGET_FILE:${name}>)
+        set_tests_properties(wine.${name} PROPERTIES
+            FIXTURES_REQUIRED wine RESOURCE_LOCK wine_registry TIMEOUT 120)
+    endif()
+endfunction()
+brvt_screenshot_test(cpu_gauge_screenshot check-cpu-gauge.sh)
+# The magnifier's glass over a known pattern.
+brvt_screenshot_test(magnifier_screenshot check-magnifier.sh)
 
 include(cmake/LanguageFiles.cmake)
 include(cmake/TweakTestDlls.cmake)

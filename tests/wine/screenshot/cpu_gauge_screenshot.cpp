@@ -7,32 +7,14 @@
 #include "shell/frmMain.h"
 #include "ui/win/Text.h"
 
+#include "tests/wine/screenshot/ScreenshotDriver.h"
+
 #include <windows.h>
 
 #include <cstdio>
 #include <string>
 
-namespace {
-
-void PumpFor(DWORD milliseconds)
-{
-    const DWORD until = ::GetTickCount() + milliseconds;
-    while (static_cast<int>(until - ::GetTickCount()) > 0) {
-        MSG msg;
-        while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            ::TranslateMessage(&msg);
-            ::DispatchMessageW(&msg);
-        }
-        ::Sleep(10);
-    }
-}
-
-bool Exists(const std::wstring& path)
-{
-    return ::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
-} // namespace
+using screenshot::PumpFor;
 
 int wmain(int argc, wchar_t** argv)
 {
@@ -51,13 +33,8 @@ int wmain(int argc, wchar_t** argv)
     POINT origin{0, 0};
     ::ClientToScreen(frmSysRes->picUsage.Hwnd(), &origin);
     const std::wstring load = frmSysRes->lblCpuUsage.Caption();
-    if (std::FILE* request = ::_wfopen((folder + L"\\gauge.tmp").c_str(), L"w")) {
-        std::fprintf(request, "%ld %ld %s\n", origin.x, origin.y, win::ToAnsi(load).c_str());
-        std::fclose(request);
-    }
-    ::MoveFileW((folder + L"\\gauge.tmp").c_str(), (folder + L"\\gauge.txt").c_str());
-
-    for (int wait = 0; wait < 600 && !Exists(folder + L"\\done.txt"); ++wait)
-        PumpFor(50);
-    return Exists(folder + L"\\done.txt") ? 0 : 1;
+    char line[96];
+    std::snprintf(line, sizeof line, "%ld %ld %s\n", origin.x, origin.y, win::ToAnsi(load).c_str());
+    screenshot::Tell(folder, L"gauge", line);
+    return screenshot::WaitForThePicture(folder);
 }

@@ -7,6 +7,8 @@
 #include "shell/PageForm.h"
 #include "shell/frmMain.h"
 
+#include "tests/wine/screenshot/ScreenshotDriver.h"
+
 #include <windows.h>
 
 #include <cstdio>
@@ -17,29 +19,6 @@ namespace {
 constexpr int PatternLeft = 1000;
 constexpr int PatternTop = 820;
 constexpr int Half = 20;
-
-void PumpOnce()
-{
-    MSG msg;
-    while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        ::TranslateMessage(&msg);
-        ::DispatchMessageW(&msg);
-    }
-}
-
-void PumpFor(DWORD milliseconds)
-{
-    const DWORD until = ::GetTickCount() + milliseconds;
-    while (static_cast<int>(until - ::GetTickCount()) > 0) {
-        PumpOnce();
-        ::Sleep(10);
-    }
-}
-
-bool Exists(const std::wstring& path)
-{
-    return ::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
 
 void Fill(HDC dc, int left, int top, int width, int height, COLORREF color)
 {
@@ -93,7 +72,7 @@ int wmain(int argc, wchar_t** argv)
     page.HScroll1.SetValue(4);
     ShowPattern();
     ::SetCursorPos(PatternLeft + Half, PatternTop + Half);
-    PumpFor(100);
+    screenshot::PumpFor(100);
 
     // A few ticks with the pattern on the screen and the cursor on it.
     int ticks = 0;
@@ -102,23 +81,17 @@ int wmain(int argc, wchar_t** argv)
         tick();
         ++ticks;
     };
-    while (ticks < 5) {
-        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
-        PumpOnce();
-    }
+    for (int waited = 0; ticks < 5 && waited < 400; ++waited)
+        screenshot::PumpFor(25);
     page.Timer1.SetEnabled(false);
-    PumpFor(100);
+    screenshot::PumpFor(100);
+
     POINT glass{0, 0};
     ::ClientToScreen(page.picGlass.Hwnd(), &glass);
     POINT cursor;
     ::GetCursorPos(&cursor);
-    if (std::FILE* request = ::_wfopen((folder + L"\\glass.tmp").c_str(), L"w")) {
-        std::fprintf(request, "%ld %ld %ld %ld %d\n", glass.x, glass.y, cursor.x, cursor.y, page.HScroll1.Value());
-        std::fclose(request);
-    }
-    ::MoveFileW((folder + L"\\glass.tmp").c_str(), (folder + L"\\glass.txt").c_str());
-
-    for (int wait = 0; wait < 600 && !Exists(folder + L"\\done.txt"); ++wait)
-        PumpFor(50);
-    return Exists(folder + L"\\done.txt") ? 0 : 1;
+    char line[96];
+    std::snprintf(line, sizeof line, "%ld %ld %ld %ld %d\n", glass.x, glass.y, cursor.x, cursor.y, page.HScroll1.Value());
+    screenshot::Tell(folder, L"glass", line);
+    return screenshot::WaitForThePicture(folder);
 }
