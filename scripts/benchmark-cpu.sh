@@ -17,13 +17,4 @@ cmake --build --preset windows-x64 --target brvt cpu_idle
 source scripts/lib/bench-prefix.sh
 bench_prefix_up "$root/build/windows-x64"
 
-program=$(brvt_dos_path "$bench/cpu_idle.exe" "$build" "$BRVT_BUILD_DRIVE")
-languages=$(brvt_dos_path "$build/layout/main" "$build" "$BRVT_BUILD_DRIVE")
-out=$bench/cpu_idle.txt
-# Output goes to a file: the prefix's desktop process keeps wine's pipes open.
-if ! wine "$program" "$languages" "$seconds" </dev/null >"$out" 2>&1; then
-    cat "$out" >&2
-    echo "the benchmark program failed" >&2
-    exit 1
-fi
-tr -d '\r' <"$out"
+bench_run_in_process cpu_idle "$seconds"

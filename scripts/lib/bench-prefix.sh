@@ -51,3 +51,19 @@ bench_prefix_up() {
     # The prefix's services, started now rather than during the first measurement.
     wine cmd /c exit </dev/null >>"$log" 2>&1
 }
+
+# Runs the in-process benchmark program $1 of the bench folder with the folder
+# of the language files and the further arguments, and prints what it printed.
+bench_run_in_process() {
+    local name=$1 out=$bench/$1.txt program languages
+    shift
+    program=$(brvt_dos_path "$bench/$name.exe" "$build" "$BRVT_BUILD_DRIVE")
+    languages=$(brvt_dos_path "$build/layout/main" "$build" "$BRVT_BUILD_DRIVE")
+    # Output goes to a file: the prefix's desktop process keeps wine's pipes open.
+    if ! wine "$program" "$languages" "$@" </dev/null >"$out" 2>&1; then
+        cat "$out" >&2
+        echo "the benchmark program failed" >&2
+        exit 1
+    fi
+    tr -d '\r' <"$out"
+}

@@ -60,6 +60,18 @@ inline void RunFor(double seconds)
     }
 }
 
+// Mean cost of one call of `tick` in microseconds.
+template <class Tick>
+double MeanMicroseconds(int times, Tick tick)
+{
+    LARGE_INTEGER start, end;
+    ::QueryPerformanceCounter(&start);
+    for (int time = 0; time < times; ++time)
+        tick();
+    ::QueryPerformanceCounter(&end);
+    return Seconds(start, end) * 1e6 / times;
+}
+
 // Share of one core used over the given time, in percent.
 inline double Load(double seconds)
 {

@@ -19,22 +19,17 @@
 namespace {
 
 using bench::RunFor;
-using bench::Seconds;
 
 // Mean cost of one tick in microseconds, the drawing painted at once.
 template <class Page>
 double TickCost(Page& page, int ticks)
 {
-    LARGE_INTEGER start, end;
-    ::QueryPerformanceCounter(&start);
-    for (int tick = 0; tick < ticks; ++tick) {
+    return bench::MeanMicroseconds(ticks, [&page] {
         page.tmrRefresh.onTimer();
         ::UpdateWindow(page.picUsage.Hwnd());
         ::UpdateWindow(page.lblCpuUsage.Hwnd());
         ::UpdateWindow(page.picGraph.Hwnd());
-    }
-    ::QueryPerformanceCounter(&end);
-    return Seconds(start, end) * 1e6 / ticks;
+    });
 }
 
 } // namespace

@@ -14,23 +14,6 @@
 #include <cstdio>
 #include <cwchar>
 
-namespace {
-
-// Mean cost of one tick in microseconds, the copy finished.
-double TickCost(FrmLupe& page, int ticks)
-{
-    LARGE_INTEGER start, end;
-    ::QueryPerformanceCounter(&start);
-    for (int tick = 0; tick < ticks; ++tick) {
-        page.Timer1.onTimer();
-        ::GdiFlush();
-    }
-    ::QueryPerformanceCounter(&end);
-    return bench::Seconds(start, end) * 1e6 / ticks;
-}
-
-} // namespace
-
 int wmain(int argc, wchar_t** argv)
 {
     if (argc < 2) {
@@ -52,7 +35,11 @@ int wmain(int argc, wchar_t** argv)
     ::SetCursorPos(::GetSystemMetrics(SM_CXSCREEN) / 2, ::GetSystemMetrics(SM_CYSCREEN) / 2);
     bench::RunFor(2.0);
 
-    std::printf("one tick at zoom 4: %.1f us\n", TickCost(page, 400));
+    const double tick = bench::MeanMicroseconds(400, [&page] {
+        page.Timer1.onTimer();
+        ::GdiFlush();
+    });
+    std::printf("one tick at zoom 4: %.1f us\n", tick);
     const double shown = bench::Load(seconds);
     std::printf("magnifier shown, zoom 4, ticking: %.3f %% of one core over %.0f s\n", shown, seconds);
     page.Timer1.SetEnabled(false);
