@@ -66,11 +66,10 @@ void FrmUhrzeit::CreateControls()
     SetTitledFrameColors(sevFrame1);
     picLogo.SetPicture(utilitypictures::Get(utilitypictures::PictureId::ClockLogo));
     Picture1.SetPicture(utilitypictures::Get(utilitypictures::PictureId::ClockFace));
-    const ui::Font reading{L"Verdana", 12, true};
-    LabelZeitS.SetFont(reading);
-    LabelDatumS.SetFont(reading);
-    LabelZeitS.SetForeColor(RGB(0x0A, 0x2A, 0x5C));
-    LabelDatumS.SetForeColor(RGB(0x0A, 0x2A, 0x5C));
+    for (ui::Label* reading : {&LabelZeitS, &LabelDatumS}) {
+        reading->SetFont({L"Verdana", 12, true});
+        reading->SetForeColor(RGB(0x0A, 0x2A, 0x5C));
+    }
     for (ui::Label* caption : {&Label2, &Label3})
         caption->SetFont({L"Verdana", 8.25, true});
 

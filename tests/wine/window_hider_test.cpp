@@ -100,6 +100,13 @@ protected:
         state = {};
     }
     FrmHide& Page() { return frmHide.Get(); }
+    // The page with the test's window hidden by it.
+    FrmHide& HiddenPage()
+    {
+        FrmHide& page = Page();
+        Hide(page, window);
+        return page;
+    }
     // A drag from the picker to the point, as the user makes it.
     void DragPickerTo(FrmHide& page, POINT to)
     {
@@ -110,9 +117,9 @@ protected:
         MouseUp(page.Picture1.Hwnd());
         EXPECT_FALSE(state.picking);
     }
-    void Hide(FrmHide& page, const TestWindow& window)
+    void Hide(FrmHide& page, const TestWindow& target)
     {
-        DragPickerTo(page, window.ChildCentre());
+        DragPickerTo(page, target.ChildCentre());
         Click(page.cmdTray.Hwnd());
     }
     // What the icon sends: its identifier and the mouse message, the cursor where it is.
@@ -131,11 +138,12 @@ protected:
         probe.uFlags = NIF_TIP;
         return ::Shell_NotifyIconA(NIM_MODIFY, &probe) != FALSE;
     }
+
+    TestWindow window{L"Hider Test Window", 700, 500};
 };
 
 TEST_F(WindowHiderTest, DraggingOverAChildPicksItsTopVisibleAncestor)
 {
-    TestWindow window(L"Hider Test Window", 700, 500);
     FrmHide& page = Page();
     EXPECT_EQ(modHider::GetTopVisibleParent(window.Child()), window.Hwnd());
     EXPECT_EQ(modHider::GetTopVisibleParent(window.Hwnd()), window.Hwnd());
@@ -153,9 +161,7 @@ TEST_F(WindowHiderTest, DraggingOverAChildPicksItsTopVisibleAncestor)
 
 TEST_F(WindowHiderTest, HidingPutsTheWindowBehindAnIconWithItsTitle)
 {
-    TestWindow window(L"Hider Test Window", 700, 500);
-    FrmHide& page = Page();
-    Hide(page, window);
+    FrmHide& page = HiddenPage();
 
     EXPECT_FALSE(window.Visible());
     EXPECT_EQ(state.hiddenWindow, window.Hwnd());
@@ -183,9 +189,7 @@ TEST_F(WindowHiderTest, HidingPutsTheWindowBehindAnIconWithItsTitle)
 
 TEST_F(WindowHiderTest, TheIconsDoubleClickAndMenuItemShowAndHideTheWindow)
 {
-    TestWindow window(L"Hider Test Window", 700, 500);
-    FrmHide& page = Page();
-    Hide(page, window);
+    FrmHide& page = HiddenPage();
 
     IconMessage(page, WM_LBUTTONDBLCLK);
     EXPECT_TRUE(window.Visible());
@@ -207,9 +211,7 @@ TEST_F(WindowHiderTest, TheIconsDoubleClickAndMenuItemShowAndHideTheWindow)
 
 TEST_F(WindowHiderTest, TheIconCountsOnlyWithTheCursorAtTheTaskbarsHeight)
 {
-    TestWindow window(L"Hider Test Window", 700, 500);
-    FrmHide& page = Page();
-    Hide(page, window);
+    FrmHide& page = HiddenPage();
     // A taskbar along the bottom of the screen.
     state.startButtonRect = RECT{0, 900, 60, 930};
 
@@ -225,9 +227,7 @@ TEST_F(WindowHiderTest, TheIconCountsOnlyWithTheCursorAtTheTaskbarsHeight)
 
 TEST_F(WindowHiderTest, TheIconsRightClickOpensItsMenuWithShowAsTheDefault)
 {
-    TestWindow window(L"Hider Test Window", 700, 500);
-    FrmHide& page = Page();
-    Hide(page, window);
+    FrmHide& page = HiddenPage();
 
     seenMenuItems.clear();
     seenDefaultItem = static_cast<UINT>(-1);
@@ -243,7 +243,6 @@ TEST_F(WindowHiderTest, TheIconsRightClickOpensItsMenuWithShowAsTheDefault)
 
 TEST_F(WindowHiderTest, ReleaseShowsTheWindowRemovesTheIconAndTheSubclass)
 {
-    TestWindow window(L"Hider Test Window", 700, 500);
     FrmHide& page = Page();
     const LONG_PTR procedure = ::GetWindowLongPtrW(page.Hwnd(), GWLP_WNDPROC);
 
@@ -268,7 +267,6 @@ TEST_F(WindowHiderTest, ReleaseShowsTheWindowRemovesTheIconAndTheSubclass)
 
 TEST_F(WindowHiderTest, WithNothingPickedOrHiddenTheButtonsDoNothing)
 {
-    TestWindow window(L"Hider Test Window", 700, 500);
     FrmHide& page = Page();
     const LONG_PTR procedure = ::GetWindowLongPtrW(page.Hwnd(), GWLP_WNDPROC);
     Click(page.cmdTray.Hwnd());
@@ -281,14 +279,12 @@ TEST_F(WindowHiderTest, WithNothingPickedOrHiddenTheButtonsDoNothing)
 
 TEST_F(WindowHiderTest, HidingASecondWindowReleasesTheFirst)
 {
-    TestWindow first(L"First Window", 700, 500);
     TestWindow second(L"Second Window", 300, 200);
-    FrmHide& page = Page();
-    Hide(page, first);
-    ASSERT_FALSE(first.Visible());
+    FrmHide& page = HiddenPage();
+    ASSERT_FALSE(window.Visible());
 
     Hide(page, second);
-    EXPECT_TRUE(first.Visible());
+    EXPECT_TRUE(window.Visible());
     EXPECT_FALSE(second.Visible());
     EXPECT_EQ(state.hiddenWindow, second.Hwnd());
     EXPECT_STREQ(state.iconRecord.szTip, "Window-Handle: Second Window");
@@ -298,9 +294,7 @@ TEST_F(WindowHiderTest, HidingASecondWindowReleasesTheFirst)
 
 TEST_F(WindowHiderTest, ANewShellGetsTheIconAgain)
 {
-    TestWindow window(L"Hider Test Window", 700, 500);
-    FrmHide& page = Page();
-    Hide(page, window);
+    FrmHide& page = HiddenPage();
     // The old shell took its icons with it.
     TrayIconData gone = state.iconRecord;
     ASSERT_TRUE(::Shell_NotifyIconA(NIM_DELETE, &gone));
@@ -313,9 +307,7 @@ TEST_F(WindowHiderTest, ANewShellGetsTheIconAgain)
 
 TEST_F(WindowHiderTest, TheNewShellsBroadcastReachesTheHider)
 {
-    TestWindow window(L"Hider Test Window", 700, 500);
-    FrmHide& page = Page();
-    Hide(page, window);
+    HiddenPage();
     TrayIconData gone = state.iconRecord;
     ::Shell_NotifyIconA(NIM_DELETE, &gone);
 
@@ -326,19 +318,14 @@ TEST_F(WindowHiderTest, TheNewShellsBroadcastReachesTheHider)
 
 TEST_F(WindowHiderTest, ExitShowsTheHiddenWindowAgain)
 {
-    TestWindow window(L"Hider Test Window", 700, 500);
-    FrmHide& page = Page();
-    Hide(page, window);
+    HiddenPage();
     ASSERT_FALSE(window.Visible());
-    const TrayIconData icon = state.iconRecord;
 
     modBeenden::UnloadAllForms();
     EXPECT_FALSE(frmHide.IsLoaded());
     EXPECT_TRUE(window.Visible());
     EXPECT_EQ(state.hiddenWindow, nullptr);
-    TrayIconData probe = icon;
-    probe.uFlags = NIF_TIP;
-    EXPECT_FALSE(::Shell_NotifyIconA(NIM_MODIFY, &probe));
+    EXPECT_FALSE(IconPresent());
 }
 
 } // namespace
