@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <limits>
+
 namespace {
 
 using namespace transfertext;
@@ -74,6 +77,44 @@ TEST(SecondsRemaining, DividesWhatIsLeftByTheBytesOfTheLastSecond)
     EXPECT_EQ(SecondsRemaining(10000, 10000, 400), 0);
     EXPECT_EQ(SecondsRemaining(10000, 12000, 400), 0) << "more than listed leaves nothing";
     EXPECT_EQ(SecondsRemaining(10000, 0, 0), 0) << "no bytes in the last second divides by nothing";
+}
+
+// Sizes up to 2^63 - 1 bytes, a listed size of 0 and one smaller than what
+// arrived: sane texts and no overflow (the host tests run under UBSan).
+constexpr std::int64_t Largest = std::numeric_limits<std::int64_t>::max();
+
+TEST(TransferTextAtTheLimits, PercentDoneStaysExactForTheLargestSizes)
+{
+    EXPECT_EQ(PercentDone(Largest, Largest), 100);
+    EXPECT_EQ(PercentDone(Largest, Largest - 1), 100) << "99.99...% rounds up";
+    EXPECT_EQ(PercentDone(Largest, Largest / 2), 50);
+    EXPECT_EQ(PercentDone(Largest, 1), 0);
+    EXPECT_EQ(PercentDone(Largest, Largest / 100 * 37), 37);
+    EXPECT_EQ(PercentDone(Largest - 1, Largest), 100) << "more than listed";
+    EXPECT_EQ(PercentDone(0, Largest), 100);
+    EXPECT_EQ(PercentDone(Largest, 0), 0);
+}
+
+TEST(TransferTextAtTheLimits, SizesInKilobytesKeepEveryDigit)
+{
+    EXPECT_EQ(FileSizeText(Largest, Largest, L"."), L"9223372036854775.8Kb / 9223372036854775.8 Kb");
+    EXPECT_EQ(FileSizeText(4096, 0, L"."), L"4.1Kb / 0.0 Kb") << "a listed size of 0";
+    EXPECT_EQ(FileSizeText(12000, 4000, L","), L"12,0Kb / 4,0 Kb") << "more than listed";
+    EXPECT_EQ(FileSizeText(std::numeric_limits<std::int64_t>::min(), 0, L"."), L"-9223372036854775.8Kb / 0.0 Kb");
+    EXPECT_EQ(AverageText(Largest, L"."), L"Average : 9007199254740992.0 / Kbps");
+}
+
+TEST(TransferTextAtTheLimits, TimeLeftIsCappedAtTheLargestCount)
+{
+    EXPECT_EQ(SecondsRemaining(Largest, 0, 1), std::numeric_limits<std::int32_t>::max());
+    EXPECT_EQ(SecondsRemaining(Largest, 0, Largest), 1);
+    EXPECT_EQ(SecondsRemaining(Largest, 1, Largest), 1) << "just under a second rounds up";
+    EXPECT_EQ(SecondsRemaining(Largest, Largest - (Largest - 1) / 2, Largest - 1), 0) << "half a second, even";
+    EXPECT_EQ(SecondsRemaining(0, 4096, 1000), 0) << "a listed size of 0";
+    EXPECT_EQ(FormatTimeRemaining(std::numeric_limits<std::int32_t>::max()),
+              L"Time remaining : 35791394 minutes 7 seconds");
+    EXPECT_EQ(FormatTimeRemaining(std::numeric_limits<std::int32_t>::min()),
+              L"Time remaining : -35791395 minutes 52 seconds");
 }
 
 } // namespace

@@ -1,7 +1,8 @@
 #pragma once
 // The texts of the transfer display: sizes and speeds in one-decimal "###0.0"
 // form, the share done and the time left. The decimal separator is the
-// locale's, passed in by the caller.
+// locale's, passed in by the caller. Any size up to 2^63 - 1 bytes is taken
+// without overflow.
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -25,7 +26,8 @@ std::wstring FileSizeText(std::int64_t done, std::int64_t size, std::wstring_vie
 std::wstring AverageText(std::int64_t bytesLastSecond, std::wstring_view decimalSeparator);
 
 // The bytes still to come divided by those of the last second, halves to
-// even; nothing left (or more received than listed) gives 0.
+// even, at most the largest 32-bit number; nothing left (or more received
+// than listed) gives 0.
 std::int32_t SecondsRemaining(std::int64_t size, std::int64_t done, std::int64_t bytesLastSecond);
 
 } // namespace transfertext
