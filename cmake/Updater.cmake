@@ -7,6 +7,14 @@ add_library(skyvell_lib STATIC ${SKYVELL_SOURCES})
 target_compile_options(skyvell_lib PRIVATE ${BRVT_WARNINGS})
 target_link_libraries(skyvell_lib PUBLIC brvt_ui wininet)
 
+# The environment variables that redirect the update or stop it half way
+# (updater/modTestAids.h) exist only in the build that the tests use; the
+# release preset builds Skyvell.exe without them.
+option(SKYVELL_TEST_AIDS "Build the update program with its test aids" OFF)
+if(SKYVELL_TEST_AIDS)
+    target_compile_definitions(skyvell_lib PUBLIC SKYVELL_TEST_AIDS)
+endif()
+
 add_executable(Skyvell WIN32 updater/WinMain.cpp updater/Skyvell.rc)
 target_compile_options(Skyvell PRIVATE ${BRVT_WARNINGS})
 target_link_options(Skyvell PRIVATE -municode)
@@ -62,3 +70,16 @@ foreach(test_source ${SKYVELL_TESTS})
             FIXTURES_REQUIRED wine RESOURCE_LOCK wine_registry TIMEOUT 300)
     endif()
 endforeach()
+
+# The release build's Skyvell.exe (preset windows-x64-release, which
+# scripts/test.sh builds first), copied where the test prefix sees it, for the
+# test that it ignores the test aids.
+if(BRVT_RUN_WINE_TESTS)
+    set(SKYVELL_RELEASE_PROGRAM ${CMAKE_SOURCE_DIR}/build/windows-x64-release/layout/Skyvell.exe
+        CACHE FILEPATH "Skyvell.exe of the release build, for the test that it has no test aids")
+    file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/release)
+    add_test(NAME updater.release_program
+        COMMAND ${CMAKE_COMMAND} -E copy ${SKYVELL_RELEASE_PROGRAM} ${CMAKE_BINARY_DIR}/release/Skyvell.exe)
+    set_tests_properties(updater.release_program PROPERTIES FIXTURES_SETUP skyvell_release TIMEOUT 60)
+    set_tests_properties(wine.updater_release_build_test PROPERTIES FIXTURES_REQUIRED "wine;skyvell_release")
+endif()

@@ -97,15 +97,6 @@ bool Seam::RunCommandLine(const std::wstring& commandLine, WORD showWindow)
 
 ServerAddress Seam::UpdateServer()
 {
-    wchar_t value[256] = L"";
-    const DWORD length = ::GetEnvironmentVariableW(L"SKYVELL_TEST_SERVER", value, 256);
-    const std::wstring text(value, length < 256 ? length : 0);
-    const size_t colon = text.rfind(L':');
-    if (colon != std::wstring::npos && colon > 0) {
-        const unsigned long port = std::wcstoul(text.c_str() + colon + 1, nullptr, 10);
-        if (port > 0 && port <= 65535)
-            return {text.substr(0, colon), static_cast<unsigned short>(port)};
-    }
     return {UpdateServerHost, 0};
 }
 

@@ -44,8 +44,7 @@ public:
     // Starts a command line (the program found on the search path) as a new
     // process shown with `showWindow` (SW_*), without waiting; false when it could not start.
     virtual bool RunCommandLine(const std::wstring& commandLine, WORD showWindow);
-    // The update server. For tests, the environment variable SKYVELL_TEST_SERVER
-    // ("host:port") names another one.
+    // The update server.
     virtual ServerAddress UpdateServer();
     // The folder that holds the program, without a trailing backslash except at a drive root.
     virtual std::wstring ProgramFolder();

@@ -12,6 +12,7 @@
 #include "updater/modDates.h"
 #include "updater/modIni.h"
 #include "updater/modInstall.h"
+#include "updater/modTestAids.h"
 
 #include <vector>
 
@@ -279,7 +280,8 @@ bool FrmSkyvell::FTPConnect()
         hConnect.reset();
         hInternet.reset(::InternetOpenA("", INTERNET_OPEN_TYPE_DIRECT, nullptr, nullptr, 0));
         if (hInternet) {
-            const effects::ServerAddress server = effects::Current().UpdateServer();
+            const effects::ServerAddress server =
+                modTestAids::RedirectedServer().value_or(effects::Current().UpdateServer());
             hConnect.reset(::InternetConnectA(hInternet.get(), win::ToAnsi(server.host).c_str(), server.port, FtpUser,
                                               FtpPassword, INTERNET_SERVICE_FTP, 0, 0));
         }

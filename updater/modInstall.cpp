@@ -1,8 +1,7 @@
 #include "updater/modInstall.h"
 
 #include "ui/win/Handles.h"
-
-#include <cwchar>
+#include "updater/modTestAids.h"
 
 namespace modInstall {
 
@@ -17,16 +16,6 @@ bool IsFolder(const std::wstring& path)
 {
     const DWORD attributes = ::GetFileAttributesW(path.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
-
-// Ends the process at a named step of the installation, as a crash would, when
-// the tests ask for it.
-void StopPoint(const wchar_t* step)
-{
-    wchar_t wanted[32] = L"";
-    const DWORD length = ::GetEnvironmentVariableW(L"SKYVELL_TEST_STOP_AT", wanted, 32);
-    if (length > 0 && length < 32 && std::wcscmp(wanted, step) == 0)
-        ::TerminateProcess(::GetCurrentProcess(), StoppedByTest);
 }
 
 // Calls visit(name, attributes) for each entry of a folder; false when the folder cannot be read.
@@ -66,7 +55,7 @@ bool CopyFolder(const std::wstring& from, const std::wstring& to)
         if (attributes & FILE_ATTRIBUTE_DIRECTORY)
             return CopyFolder(from + L"\\" + name, to + L"\\" + name);
         const bool copied = ::CopyFileW((from + L"\\" + name).c_str(), (to + L"\\" + name).c_str(), TRUE) != FALSE;
-        StopPoint(L"copying");
+        modTestAids::StopPoint(L"copying");
         return copied;
     });
 }
@@ -102,9 +91,9 @@ bool FinishSwap(const InstallLayout& layout)
         UndoSwap(layout);
         return false;
     }
-    StopPoint(L"configured");
+    modTestAids::StopPoint(L"configured");
     DeleteFolder(TempFolder);
-    StopPoint(L"cleaned");
+    modTestAids::StopPoint(L"cleaned");
     // What cannot be deleted now stays marked for the next start's repair.
     DeleteFolder(layout.PreviousFolder());
     return true;
@@ -137,12 +126,12 @@ bool InstallUpdate(const InstallLayout& layout)
         DeleteFolder(layout.PartialFolder());
         return false;
     }
-    StopPoint(L"copied");
+    modTestAids::StopPoint(L"copied");
     if (!Rename(layout.PartialFolder(), layout.FreshFolder())) {
         DeleteFolder(layout.PartialFolder());
         return false;
     }
-    StopPoint(L"built");
+    modTestAids::StopPoint(L"built");
 
     // main.old marks a swap in progress; an empty one stands in for a missing main folder.
     const bool hadMain = IsFolder(layout.MainFolder());
@@ -152,7 +141,7 @@ bool InstallUpdate(const InstallLayout& layout)
         DeleteFolder(layout.FreshFolder());
         return false;
     }
-    StopPoint(L"moved-old");
+    modTestAids::StopPoint(L"moved-old");
     if (!Rename(layout.FreshFolder(), layout.MainFolder())) {
         if (hadMain)
             Rename(layout.PreviousFolder(), layout.MainFolder());
@@ -161,7 +150,7 @@ bool InstallUpdate(const InstallLayout& layout)
         DeleteFolder(layout.FreshFolder());
         return false;
     }
-    StopPoint(L"swapped");
+    modTestAids::StopPoint(L"swapped");
     return FinishSwap(layout);
 }
 

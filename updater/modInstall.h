@@ -20,8 +20,4 @@ bool InstallUpdate(const InstallLayout& layout);
 // old one's place, or rolls back one that stopped before.
 void RepairInterruptedInstall(const InstallLayout& layout);
 
-// The exit code of a process that the environment variable SKYVELL_TEST_STOP_AT
-// stopped at one of the installation's steps (a test aid).
-inline constexpr unsigned StoppedByTest = 99;
-
 } // namespace modInstall

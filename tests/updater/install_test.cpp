@@ -8,6 +8,7 @@
 #include "tests/wine/support/RunningProgram.h"
 #include "ui/win/Text.h"
 #include "updater/modInstall.h"
+#include "updater/modTestAids.h"
 
 #include <gtest/gtest.h>
 
@@ -95,7 +96,7 @@ protected:
 
 TEST_P(StoppedInstallation, TheNextStartFindsAWholeMainFolder)
 {
-    ASSERT_EQ(Install(GetParam().step), modInstall::StoppedByTest) << "the installation did not stop there";
+    ASSERT_EQ(Install(GetParam().step), modTestAids::StoppedByTest) << "the installation did not stop there";
     StartSkyvellAndExpect(GetParam().newVersionAfter);
 }
 
