@@ -12,8 +12,13 @@
 #include "updater/modDates.h"
 #include "updater/modIni.h"
 #include "updater/modInstall.h"
+#include "updater/modPaths.h"
 #include "updater/modTestAids.h"
 
+#include <algorithm>
+#include <limits>
+#include <optional>
+#include <string_view>
 #include <vector>
 
 ui::FormRef<FrmSkyvell> frmSkyvell;
@@ -25,6 +30,10 @@ constexpr char FtpPassword[] = "wenlorb415";
 constexpr int BarRestWidth = 15;  // twips
 constexpr int BarHeight = 315;    // twips
 constexpr wchar_t NoUpdates[] = L"There are no updates available at this moment.";
+// The version file holds one short line; anything longer is no version file.
+constexpr DWORD VersionFileLimit = 4096;
+// The display shows a download in blocks of this size.
+constexpr DWORD BlockSize = 4096;
 
 // Without the blanks at either end, as the entries are written.
 std::wstring Trim(const std::wstring& text)
@@ -35,30 +44,86 @@ std::wstring Trim(const std::wstring& text)
     return text.substr(first, text.find_last_not_of(L' ') - first + 1);
 }
 
-// The first line of a text file; "" when it cannot be read.
+// The first line of a version file, within its size limit; "" when it cannot be read.
 std::wstring FirstLine(const std::wstring& path)
 {
     const win::unique_hfile file(::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                                                FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file)
         return {};
-    std::string line;
-    char block[512];
+    std::string text(VersionFileLimit, '\0');
     DWORD read = 0;
-    while (line.size() < 65536 && ::ReadFile(file.get(), block, sizeof block, &read, nullptr) && read > 0) {
-        const std::string_view part(block, read);
-        const size_t end = part.find_first_of("\r\n");
-        line += part.substr(0, end);
-        if (end != std::string_view::npos)
-            break;
-    }
-    return win::FromAnsi(line);
+    if (!::ReadFile(file.get(), text.data(), VersionFileLimit, &read, nullptr))
+        return {};
+    text.resize(read);
+    return win::FromAnsi(text.substr(0, text.find_first_of("\r\n")));
 }
 
 bool IsExistingFile(const std::wstring& path)
 {
     const DWORD attributes = ::GetFileAttributesW(path.c_str());
     return !path.empty() && attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+// The size the server listed. One beyond 63 bits, which no update has, is
+// kept at the largest size, which no download matches.
+std::int64_t ListedSize(const WIN32_FIND_DATAA& found)
+{
+    const std::uint64_t size = static_cast<std::uint64_t>(found.nFileSizeHigh) << 32 | found.nFileSizeLow;
+    return static_cast<std::int64_t>(
+        std::min<std::uint64_t>(size, static_cast<std::uint64_t>(std::numeric_limits<std::int64_t>::max())));
+}
+
+// One entry of Skyvell.ini: the remote file (empty for an empty entry) and
+// the checked path its download goes to.
+struct UpdateEntry {
+    std::wstring file;
+    std::wstring path;
+};
+
+// Entries 1 to 99, each with its download path checked: nothing when a path
+// leads out of the download folder.
+std::optional<std::vector<UpdateEntry>> ReadEntries(const InstallLayout& layout, const std::wstring& section)
+{
+    std::vector<UpdateEntry> entries;
+    for (int n = 1; n <= 99; ++n) {
+        UpdateEntry entry{Trim(modIni::ReadIniValue(layout.IniFile(), section, L"FILES" + std::to_wstring(n))), {}};
+        if (!entry.file.empty()) {
+            const std::optional<std::wstring> path = modPaths::FileInside(
+                layout.Resolve(modIni::ReadIniValue(layout.IniFile(), section, L"PATH" + std::to_wstring(n))),
+                TempFolder);
+            if (!path)
+                return std::nullopt;
+            entry.path = *path;
+        }
+        entries.push_back(std::move(entry));
+    }
+    return entries;
+}
+
+// What step 4 says when it installed nothing.
+const wchar_t* NothingInstalledText(UpdateOutcome outcome)
+{
+    switch (outcome) {
+    case UpdateOutcome::DownloadFailed:
+        return L"The update could not be downloaded completely, so nothing has been installed. "
+               L"Please try again later.";
+    case UpdateOutcome::InstallFailed:
+        return L"The update could not be installed. The program is unchanged. Please try again later.";
+    case UpdateOutcome::PathOutsideTempFolder:
+        return L"The update names a file outside the download folder c:\\brvtupdatetemp, so nothing has been "
+               L"downloaded or installed.";
+    case UpdateOutcome::TempFolderIsLink:
+        return L"The download folder c:\\brvtupdatetemp is a link to another place, so the update has been "
+               L"refused. Please delete the link and try again.";
+    case UpdateOutcome::TempFolderNotEmptied:
+        return L"The download folder c:\\brvtupdatetemp could not be emptied, so the update has been refused. "
+               L"Please delete the folder and try again.";
+    case UpdateOutcome::NoUpdate:
+    case UpdateOutcome::Installed:
+        break;
+    }
+    return NoUpdates;
 }
 
 class BusyScope {
@@ -205,12 +270,7 @@ void FrmSkyvell::ShowStep(std::int16_t step)
             lblInfo.SetCaption(L"Skyvell successfully !");
             break;
         }
-        lblInfo.SetCaption(outcome == UpdateOutcome::DownloadFailed
-                               ? L"The update could not be downloaded completely, so nothing has been installed. "
-                                 L"Please try again later."
-                           : outcome == UpdateOutcome::InstallFailed
-                               ? L"The update could not be installed. The program is unchanged. Please try again later."
-                               : NoUpdates);
+        lblInfo.SetCaption(NothingInstalledText(outcome));
         lblEnd.SetCaption(L"Press Finish to Quit");
         ShowFinishOnly();
         break;
@@ -260,9 +320,11 @@ void FrmSkyvell::Finish()
         const InstallLayout layout = Layout();
         const std::optional<std::int16_t> execute =
             numbertext::StrictInteger(modIni::ReadIniValue(layout.IniFile(), L"Skyvell", L"EXECUTE"));
-        const std::wstring program = layout.Resolve(modIni::ReadIniValue(layout.IniFile(), L"Skyvell", L"EXECFILES"));
-        if (execute == 1 && IsExistingFile(program))
-            effects::Current().StartProcess(program);
+        // Only a program of the installation itself is started.
+        const std::optional<std::wstring> program = modPaths::FileInside(
+            layout.Resolve(modIni::ReadIniValue(layout.IniFile(), L"Skyvell", L"EXECFILES")), layout.root);
+        if (execute == 1 && program && IsExistingFile(*program))
+            effects::Current().StartProcess(*program);
     }
     Unload();
 }
@@ -298,24 +360,25 @@ UpdateOutcome FrmSkyvell::SendFiles(const std::wstring& section)
     const InstallLayout layout = Layout();
     Timer.SetEnabled(true);
     int count = 0;
-    bool allComplete = true;
     lblEnd.SetCaption(L"Checking for Updates....");
-    for (int n = 1; n <= 99; ++n) {
-        const std::wstring file = Trim(modIni::ReadIniValue(layout.IniFile(), section, L"FILES" + std::to_wstring(n)));
-        const std::wstring path = modIni::ReadIniValue(layout.IniFile(), section, L"PATH" + std::to_wstring(n));
+    // Every download path is checked before anything is fetched or written.
+    const std::optional<std::vector<UpdateEntry>> entries = ReadEntries(layout, section);
+    if (!entries)
+        return UpdateOutcome::PathOutsideTempFolder;
+    for (const UpdateEntry& entry : *entries) {
         if (txtOrdner.Text() != L"da") {
-            modInstall::PrepareTempFolder();
+            switch (modInstall::PrepareTempFolder()) {
+            case modInstall::TempFolderState::Link:
+                return UpdateOutcome::TempFolderIsLink;
+            case modInstall::TempFolderState::NotEmptied:
+                return UpdateOutcome::TempFolderNotEmptied;
+            case modInstall::TempFolderState::Ready:
+                break;
+            }
             txtOrdner.SetText(L"da");
         }
         if (txtStatus.Text() != L"fertig") {
-            const DownloadResult fetched = GetFiles(win::FromAnsi(RemoteVersionFile), DownloadedVersionFile, std::nullopt);
-            txtStatus.SetText(L"fertig");
-            // A version file that did not arrive whole says nothing.
-            txtTemp.SetText(fetched == DownloadResult::Complete ? FirstLine(DownloadedVersionFile) : L"");
-            txtAlte.SetText(FirstLine(layout.InstalledVersionFile()));
-            const std::string decimal = win::ToAnsi(decimalSeparator_);
-            if (version::VersionOrZero(win::ToAnsi(txtTemp.Text()), decimal) <=
-                version::VersionOrZero(win::ToAnsi(txtAlte.Text()), decimal)) {
+            if (!NewerVersionOnServer(layout)) {
                 modInstall::DeleteFolder(TempFolder);
                 return UpdateOutcome::NoUpdate;
             }
@@ -324,7 +387,7 @@ UpdateOutcome FrmSkyvell::SendFiles(const std::wstring& section)
             cmdNext.SetEnabled(false);
             ui::DoEvents();
         }
-        if (file.empty()) {
+        if (entry.file.empty()) {
             cmdCancel.SetCaption(L"Close");
             Timer.SetEnabled(false);
             lbl_Time.SetCaption(L"");
@@ -334,18 +397,20 @@ UpdateOutcome FrmSkyvell::SendFiles(const std::wstring& section)
         ResetProgress();
         WIN32_FIND_DATAA found{};
         net::unique_hinternet search(
-            ::FtpFindFirstFileA(hConnect.get(), win::ToAnsi(file).c_str(), &found, INTERNET_FLAG_RELOAD, 0));
+            ::FtpFindFirstFileA(hConnect.get(), win::ToAnsi(entry.file).c_str(), &found, INTERNET_FLAG_RELOAD, 0));
+        // A listed file that the server lacks, or a connection that has ended,
+        // leaves the update incomplete: nothing of it is installed.
         if (!search)
-            break;
+            return UpdateOutcome::DownloadFailed;
         // The first match is the file. One transfer at a time on a connection:
         // the search ends before the download.
         search.reset();
-        UpdateFileSize = static_cast<std::int64_t>(found.nFileSizeHigh) << 32 | found.nFileSizeLow;
-        if (modDates::FileTimeToText(found.ftLastWriteTime) > modDates::GetFileDateText(path)) {
+        UpdateFileSize = ListedSize(found);
+        if (modDates::FileTimeToText(found.ftLastWriteTime) > modDates::GetFileDateText(entry.path)) {
             frmTransfert.SetVisible(true);
             ++count;
-            if (GetFiles(file, path, UpdateFileSize) != DownloadResult::Complete)
-                allComplete = false;
+            if (GetFiles(entry.file, entry.path, ExpectedSize::Listed(UpdateFileSize)) != DownloadResult::Complete)
+                return UpdateOutcome::DownloadFailed;
         } else {
             lblEnd.SetCaption(NoUpdates);
         }
@@ -359,10 +424,20 @@ UpdateOutcome FrmSkyvell::SendFiles(const std::wstring& section)
         modInstall::DeleteFolder(TempFolder);
         return UpdateOutcome::NoUpdate;
     }
-    // Nothing is installed unless every download that started completed.
-    if (!allComplete)
-        return UpdateOutcome::DownloadFailed;
     return Install(layout, count);
+}
+
+bool FrmSkyvell::NewerVersionOnServer(const InstallLayout& layout)
+{
+    const DownloadResult fetched = GetFiles(win::FromAnsi(RemoteVersionFile), DownloadedVersionFile,
+                                            ExpectedSize::AtMost(VersionFileLimit));
+    txtStatus.SetText(L"fertig");
+    // A version file that did not arrive whole says nothing.
+    txtTemp.SetText(fetched == DownloadResult::Complete ? FirstLine(DownloadedVersionFile) : L"");
+    txtAlte.SetText(FirstLine(layout.InstalledVersionFile()));
+    const std::string decimal = win::ToAnsi(decimalSeparator_);
+    return version::VersionOrZero(win::ToAnsi(txtTemp.Text()), decimal) >
+           version::VersionOrZero(win::ToAnsi(txtAlte.Text()), decimal);
 }
 
 UpdateOutcome FrmSkyvell::Install(const InstallLayout& layout, int count)
@@ -382,20 +457,23 @@ UpdateOutcome FrmSkyvell::Install(const InstallLayout& layout, int count)
 }
 
 DownloadResult FrmSkyvell::GetFiles(const std::wstring& remoteFile, const std::wstring& localFile,
-                                    std::optional<std::int64_t> listedSize)
+                                    ExpectedSize expected)
 {
     Downloading = true;
     const std::wstring remote = Trim(remoteFile);
-    net::unique_hinternet source(::FtpOpenFileA(hConnect.get(), win::ToAnsi(remote).c_str(), GENERIC_READ,
-                                                FTP_TRANSFER_TYPE_BINARY | INTERNET_FLAG_RELOAD, 0));
+    const net::unique_hinternet source(::FtpOpenFileA(hConnect.get(), win::ToAnsi(remote).c_str(), GENERIC_READ,
+                                                      FTP_TRANSFER_TYPE_BINARY | INTERNET_FLAG_RELOAD, 0));
+    if (!source)
+        return DownloadResult::Failed;
     // Written from the start, and whatever the file held before is cut off.
     win::unique_hfile target(::CreateFileW(localFile.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                            FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!target)
+        return DownloadResult::Failed;
     CancelRequested = false;
 
-    bool intact = source && target;
+    std::vector<char> buffer(BlockSize);
     std::int64_t total = 0;
-    std::vector<char> block(4096);
     for (;;) {
         // The one yield of a block: it also shows the progress of the block before.
         ui::DoEvents();
@@ -408,22 +486,23 @@ DownloadResult FrmSkyvell::GetFiles(const std::wstring& remoteFile, const std::w
             return DownloadResult::Cancelled;
         }
         DWORD read = 0;
-        const bool ok = source && ::InternetReadFile(source.get(), block.data(), static_cast<DWORD>(block.size()), &read);
-        total += read;
-        ProgressBar(listedSize.value_or(0), total, remote);
-        DWORD written = 0;
-        if (!ok || (read > 0 && !(target && ::WriteFile(target.get(), block.data(), read, &written, nullptr) &&
-                                  written == read))) {
-            intact = false;
-            break;
-        }
+        if (!::InternetReadFile(source.get(), buffer.data(), BlockSize, &read))
+            return DownloadResult::Failed;
         if (read == 0)
             break;
+        const std::string_view block(buffer.data(), read);
+        // More than the server listed is no longer its file: not a byte of it is written.
+        if (static_cast<std::int64_t>(block.size()) > expected.bytes - total)
+            return DownloadResult::Failed;
+        total += static_cast<std::int64_t>(block.size());
+        ProgressBar(expected.exact ? expected.bytes : 0, total, remote);
+        DWORD written = 0;
+        if (!::WriteFile(target.get(), block.data(), static_cast<DWORD>(block.size()), &written, nullptr) ||
+            written != block.size())
+            return DownloadResult::Failed;
     }
     // A connection that ends early looks like the end of the file: only the size tells.
-    if (listedSize && total != *listedSize)
-        intact = false;
-    return intact ? DownloadResult::Complete : DownloadResult::Failed;
+    return !expected.exact || total == expected.bytes ? DownloadResult::Complete : DownloadResult::Failed;
 }
 
 void FrmSkyvell::ProgressBar(std::int64_t size, std::int64_t done, const std::wstring& file)

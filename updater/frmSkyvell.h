@@ -11,13 +11,29 @@
 #include "updater/core/InstallLayout.h"
 
 #include <cstdint>
-#include <optional>
 #include <string>
 
 // How step 4 ended.
-enum class UpdateOutcome { NoUpdate, Installed, DownloadFailed, InstallFailed };
+enum class UpdateOutcome {
+    NoUpdate,
+    Installed,
+    DownloadFailed,         // a listed file missing on the server, or not brought whole
+    InstallFailed,
+    PathOutsideTempFolder,  // a PATH entry leads out of the download folder
+    TempFolderIsLink,       // the download folder is a junction or symbolic link
+    TempFolderNotEmptied,   // what an earlier run left in it cannot be deleted
+};
 // How one download ended: complete only when every byte the server listed arrived.
 enum class DownloadResult { Complete, Cancelled, Failed };
+
+// How many bytes a download must bring.
+struct ExpectedSize {
+    std::int64_t bytes = 0;
+    bool exact = true;  // exactly `bytes`, as the server listed them; else at most `bytes`
+
+    static ExpectedSize Listed(std::int64_t size) { return {size, true}; }
+    static ExpectedSize AtMost(std::int64_t limit) { return {limit, false}; }
+};
 
 class FrmSkyvell : public ui::Form {
 public:
@@ -66,9 +82,8 @@ public:
     bool FTPConnect();
     // Checks, downloads and installs the entries of a section of Skyvell.ini.
     UpdateOutcome SendFiles(const std::wstring& section);
-    // Downloads one file; listedSize is the size the server listed, if it did.
-    DownloadResult GetFiles(const std::wstring& remoteFile, const std::wstring& localFile,
-                            std::optional<std::int64_t> listedSize);
+    // Downloads one file. A remote file that cannot be opened leaves the local one as it was.
+    DownloadResult GetFiles(const std::wstring& remoteFile, const std::wstring& localFile, ExpectedSize expected);
     void ProgressBar(std::int64_t size, std::int64_t done, const std::wstring& file);
     void ResetProgress();
     // The once-a-second speed and remaining time.
@@ -91,6 +106,8 @@ private:
     void cmdNext_Click();
     void cmdCancel_Click();
     void Finish();
+    // Fetches the version file; true when it is newer than the installed one.
+    bool NewerVersionOnServer(const InstallLayout& layout);
     UpdateOutcome Install(const InstallLayout& layout, int count);
     void SetBarWidth(int twipsWidth);
     InstallLayout Layout() const;

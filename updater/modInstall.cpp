@@ -18,6 +18,18 @@ bool IsFolder(const std::wstring& path)
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
+bool IsLink(DWORD attributes)
+{
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT);
+}
+
+// Removes a junction or symbolic link itself, never what it points at.
+bool RemoveLink(const std::wstring& path, DWORD attributes)
+{
+    return (attributes & FILE_ATTRIBUTE_DIRECTORY) ? ::RemoveDirectoryW(path.c_str()) != FALSE
+                                                   : ::DeleteFileW(path.c_str()) != FALSE;
+}
+
 // Calls visit(name, attributes) for each entry of a folder; false when the folder cannot be read.
 template <class Visit>
 bool ForEachEntry(const std::wstring& folder, Visit visit)
@@ -41,7 +53,9 @@ bool DeleteContent(const std::wstring& folder)
         const std::wstring path = folder + L"\\" + name;
         if (attributes & FILE_ATTRIBUTE_READONLY)
             ::SetFileAttributesW(path.c_str(), attributes & ~FILE_ATTRIBUTE_READONLY);
-        if ((attributes & FILE_ATTRIBUTE_DIRECTORY) && !(attributes & FILE_ATTRIBUTE_REPARSE_POINT))
+        if (IsLink(attributes))
+            return RemoveLink(path, attributes);
+        if (attributes & FILE_ATTRIBUTE_DIRECTORY)
             return DeleteFolder(path);
         return ::DeleteFileW(path.c_str()) != FALSE;
     });
@@ -52,6 +66,9 @@ bool CopyFolder(const std::wstring& from, const std::wstring& to)
     if (!::CreateDirectoryW(to.c_str(), nullptr))
         return false;
     return ForEachEntry(from, [&from, &to](const std::wstring& name, DWORD attributes) {
+        // What a link points at is no part of the update.
+        if (IsLink(attributes))
+            return false;
         if (attributes & FILE_ATTRIBUTE_DIRECTORY)
             return CopyFolder(from + L"\\" + name, to + L"\\" + name);
         const bool copied = ::CopyFileW((from + L"\\" + name).c_str(), (to + L"\\" + name).c_str(), TRUE) != FALSE;
@@ -101,16 +118,24 @@ bool FinishSwap(const InstallLayout& layout)
 
 } // namespace
 
-void PrepareTempFolder()
+TempFolderState PrepareTempFolder()
 {
-    if (!::CreateDirectoryW(TempFolder, nullptr) && ::GetLastError() == ERROR_ALREADY_EXISTS)
-        DeleteContent(TempFolder);
+    if (::CreateDirectoryW(TempFolder, nullptr))
+        return TempFolderState::Ready;
+    const DWORD error = ::GetLastError();
+    if (IsLink(::GetFileAttributesW(TempFolder)))
+        return TempFolderState::Link;
+    return error == ERROR_ALREADY_EXISTS && DeleteContent(TempFolder) ? TempFolderState::Ready
+                                                                      : TempFolderState::NotEmptied;
 }
 
 bool DeleteFolder(const std::wstring& folder)
 {
-    if (!Exists(folder))
+    const DWORD attributes = ::GetFileAttributesW(folder.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES)
         return true;
+    if (IsLink(attributes))
+        return RemoveLink(folder, attributes);
     DeleteContent(folder);
     ::SetFileAttributesW(folder.c_str(), FILE_ATTRIBUTE_NORMAL);
     return ::RemoveDirectoryW(folder.c_str()) != FALSE;

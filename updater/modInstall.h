@@ -8,9 +8,17 @@
 
 namespace modInstall {
 
+enum class TempFolderState {
+    Ready,       // there and empty
+    Link,        // a junction or symbolic link: a way out of the folder, left alone
+    NotEmptied,  // what an earlier run left (or a file of that name) cannot be deleted
+};
+
 // Creates the download folder, emptied of whatever an earlier run left there.
-void PrepareTempFolder();
-// Deletes a folder with all its content, read-only files included; true when it is gone.
+TempFolderState PrepareTempFolder();
+// Deletes a folder with all its content, read-only files included; true when
+// it is gone. A junction or symbolic link, the folder or one inside it, is
+// removed itself: what it points at stays.
 bool DeleteFolder(const std::wstring& folder);
 // Makes the download folder the new main folder and moves the configuration
 // it brings to the root. False when that failed; the old main folder and

@@ -1,12 +1,20 @@
 #!/usr/bin/python3
 """The update server of the tests: the update account on loopback.
 
-    ftp_server.py <served folder> <port file>
+    ftp_server.py <served folder> <port file> <drive c: folder>
 
 Serves the folder to the user "qorud" (password "wenlorb415") on a free port
 of 127.0.0.1, writes the port into the port file once it listens, and ends
-when its parent ends. A file whose name starts with "cut-" breaks off: the
-server sends half of it and then drops the connection, as a failing line would.
+when its parent ends. Files whose names start with these prefixes misbehave
+as a failing line or a foreign server would:
+- "cut-": the server sends half of the file and then drops the connection;
+- "last-": the file arrives whole, then the server ends the session;
+- "grow-": the server sends more bytes than its listing gives.
+
+Two SITE commands make the folder links that the test programs under Wine
+cannot make themselves (Wine shows a Unix symbolic link as a reparse point):
+    SITE LINK c:\\link c:\\target    SITE UNLINK c:\\link
+with paths on drive c: of the test prefix, whose folder is the third argument.
 """
 import logging
 import os
@@ -15,6 +23,8 @@ import sys
 from pyftpdlib.authorizers import DummyAuthorizer
 from pyftpdlib.handlers import FTPHandler
 from pyftpdlib.servers import FTPServer
+
+GROWN_BY = 4096
 
 
 class HalfThenDrop:
@@ -33,8 +43,18 @@ class HalfThenDrop:
 
 
 class UpdateHandler(FTPHandler):
+    drive_c = None
+    proto_cmds = dict(FTPHandler.proto_cmds)
+    proto_cmds["SITE LINK"] = dict(
+        perm=None, auth=True, arg=True, help="Syntax: SITE LINK <link> <target> (folder link on c:)."
+    )
+    proto_cmds["SITE UNLINK"] = dict(
+        perm=None, auth=True, arg=True, help="Syntax: SITE UNLINK <link> (removes a folder link on c:)."
+    )
+
     def ftp_RETR(self, file):
-        if not os.path.basename(file).startswith("cut-"):
+        name = os.path.basename(file)
+        if not name.startswith(("cut-", "grow-")):
             return super().ftp_RETR(file)
         try:
             with open(file, "rb") as source:
@@ -42,17 +62,52 @@ class UpdateHandler(FTPHandler):
         except OSError as error:
             self.respond("550 %s." % error.strerror)
             return None
-        self.push_dtp_data(HalfThenDrop(self, data), isproducer=True, cmd="RETR")
+        if name.startswith("cut-"):
+            self.push_dtp_data(HalfThenDrop(self, data), isproducer=True, cmd="RETR")
+        else:
+            self.push_dtp_data(data + b"\0" * GROWN_BY, cmd="RETR")
         return file
+
+    def on_file_sent(self, file):
+        if os.path.basename(file).startswith("last-"):
+            self.close_when_done()
+
+    def on_drive_c(self, path):
+        """The Unix path of a path on drive c: of the test prefix, or None."""
+        if len(path) < 3 or path[:3].lower() != "c:\\" or ".." in path.split("\\"):
+            return None
+        return os.path.join(self.drive_c, *[part for part in path[3:].split("\\") if part])
+
+    def ftp_SITE_LINK(self, line):
+        parts = line.split(" ")
+        paths = [self.on_drive_c(part) for part in parts] if len(parts) == 2 else [None]
+        if None in paths:
+            self.respond("501 Two paths on drive c: are needed.")
+            return
+        try:
+            os.symlink(paths[1], paths[0], target_is_directory=True)
+        except OSError as error:
+            self.respond("550 %s." % error.strerror)
+            return
+        self.respond("200 Link made.")
+
+    def ftp_SITE_UNLINK(self, line):
+        path = self.on_drive_c(line)
+        if path is None or not os.path.islink(path):
+            self.respond("550 No link there.")
+            return
+        os.unlink(path)
+        self.respond("200 Link removed.")
 
 
 def main():
-    served, port_file = sys.argv[1], sys.argv[2]
+    served, port_file, drive_c = sys.argv[1], sys.argv[2], sys.argv[3]
     logging.basicConfig(level=logging.WARNING, stream=sys.stderr)
     authorizer = DummyAuthorizer()
     authorizer.add_user("qorud", "wenlorb415", served, perm="elr")
     UpdateHandler.authorizer = authorizer
     UpdateHandler.banner = "update server of the tests"
+    UpdateHandler.drive_c = drive_c
     server = FTPServer(("127.0.0.1", 0), UpdateHandler)
 
     parent = os.getppid()

@@ -4,7 +4,8 @@
 # The served folder, which must lie in the build folder, is emptied first. The
 # command finds the server's port in BRVT_TEST_FTP_PORT and the served folder
 # as the Wine tests see it (b:\...) in BRVT_TEST_FTP_FOLDER. The server ends
-# with the command; the command's exit status is this script's.
+# with the command; the command's exit status is this script's. The server
+# makes folder links on drive c: of the prefix for the tests (ftp_server.py).
 set -euo pipefail
 
 if [[ $# -lt 3 ]]; then
@@ -23,7 +24,9 @@ mkdir -p -- "$served"
 port_file=$served.port
 log=$served.log
 rm -f -- "$port_file"
-/usr/bin/python3 "$here/ftp_server.py" "$served" "$port_file" </dev/null >"$log" 2>&1 &
+# Drive c: of the prefix the command runs in: the benchmarks' own, else the tests'.
+drive_c=${WINEPREFIX:-$(brvt_wine_env "$build" && echo "$WINEPREFIX")}/drive_c
+/usr/bin/python3 "$here/ftp_server.py" "$served" "$port_file" "$drive_c" </dev/null >"$log" 2>&1 &
 server=$!
 trap 'kill "$server" 2>/dev/null || true; wait "$server" 2>/dev/null || true' EXIT
 

@@ -43,7 +43,7 @@ int wmain(int argc, wchar_t** argv)
 
         LARGE_INTEGER start, end;
         ::QueryPerformanceCounter(&start);
-        const DownloadResult result = wizard.GetFiles(remote, local, wizard.UpdateFileSize);
+        const DownloadResult result = wizard.GetFiles(remote, local, ExpectedSize::Listed(wizard.UpdateFileSize));
         ::QueryPerformanceCounter(&end);
         if (result != DownloadResult::Complete) {
             std::fwprintf(stderr, L"the download failed\n");

@@ -2,6 +2,7 @@
 
 #include "tests/wine/support/RunningProgram.h"
 #include "ui/win/Text.h"
+#include "updater/Internet.h"
 #include "updater/core/InstallLayout.h"
 #include "updater/modInstall.h"
 
@@ -122,6 +123,17 @@ void ClearServer()
         if (!modInstall::DeleteFolder(path))
             ::DeleteFileW(path.c_str());
     }
+}
+
+bool ServerCommand(const std::string& command)
+{
+    const net::unique_hinternet session(::InternetOpenA("", INTERNET_OPEN_TYPE_DIRECT, nullptr, nullptr, 0));
+    const net::unique_hinternet connection(session ? ::InternetConnectA(session.get(), "127.0.0.1", ServerPort(),
+                                                                        "qorud", "wenlorb415", INTERNET_SERVICE_FTP,
+                                                                        0, 0)
+                                                   : nullptr);
+    return connection &&
+           ::FtpCommandA(connection.get(), FALSE, FTP_TRANSFER_TYPE_ASCII, command.c_str(), 0, nullptr) != FALSE;
 }
 
 InstallRoot::InstallRoot(const std::wstring& name, std::string_view installedVersion)

@@ -34,6 +34,9 @@ std::wstring ServedFolder();
 void Serve(const std::string& remotePath, std::string_view content);
 // Empties the server's folder.
 void ClearServer();
+// Sends a command to the server on a connection of its own and returns
+// whether the server took it: the SITE LINK and SITE UNLINK of ftp_server.py.
+bool ServerCommand(const std::string& command);
 
 // A scratch install root c:\skyvelltest\<name>: main\ with brvt.exe and the
 // installed version, and a Skyvell.ini written by the test.

@@ -1,0 +1,290 @@
+// Updates that must not get in, run through the wizard's own code against the
+// test's FTP server: a listed file missing or cut short on the server, more
+// bytes than the listing gives, download paths that lead out of the download
+// folder, a program to start from outside the install root, a download folder
+// that is a link. In every case the install root stays byte for byte as it
+// was (or, where only Finish's program is foreign, holds exactly the new
+// version) and nothing is written outside the download folder.
+#include "tests/updater/support/UpdaterTestSupport.h"
+#include "ui/win/Text.h"
+#include "updater/modInstall.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <map>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace {
+
+using namespace updater_testing;
+
+const std::wstring Installed = L"Skyvell successfully !";
+const std::wstring NoUpdates = L"There are no updates available at this moment.";
+const std::wstring NotDownloaded =
+    L"The update could not be downloaded completely, so nothing has been installed. Please try again later.";
+const std::wstring PathOutside = L"The update names a file outside the download folder c:\\brvtupdatetemp, so nothing "
+                                 L"has been downloaded or installed.";
+const std::wstring TempIsLink = L"The download folder c:\\brvtupdatetemp is a link to another place, so the update "
+                                L"has been refused. Please delete the link and try again.";
+const std::wstring TempNotEmptied = L"The download folder c:\\brvtupdatetemp could not be emptied, so the update has "
+                                    L"been refused. Please delete the folder and try again.";
+
+const std::string NewIni = "[Skyvell]\r\nAPPNAME=Brevantor 4.1\r\n";
+
+// Where an escape would land: another drive, beside the install root, and a
+// folder that links point at.
+const std::wstring OtherDrive = L"b:\\escaped.bvl";
+const std::wstring BesideTheRoot = L"c:\\skyvelltest\\escaped.bvl";
+const std::wstring Elsewhere = L"c:\\skyvelltest\\elsewhere";
+const std::wstring Outsider = L"c:\\skyvelltest\\outsider.exe";
+
+using Entries = std::vector<std::pair<std::string, std::string>>;
+
+// The usual three entries, into the download folder.
+Entries UsualEntries()
+{
+    return {{"brvt/brvt.exe", "c:\\brvtupdatetemp\\brvt.exe"},
+            {"brvt/English.bvl", "c:\\brvtupdatetemp\\English.bvl"},
+            {"brvt/Skyvell.ini", "c:\\brvtupdatetemp\\Skyvell.ini"}};
+}
+
+// The usual entries with the second one's download path replaced.
+Entries SecondPathIs(const std::string& path)
+{
+    Entries entries = UsualEntries();
+    entries[1].second = path;
+    return entries;
+}
+
+// Every file below a folder with its content, by path below the folder.
+using Snapshot = std::map<std::wstring, std::string>;
+
+void AddToSnapshot(Snapshot& snapshot, const std::wstring& folder, const std::wstring& below)
+{
+    for (const std::wstring& name : FolderContent(folder)) {
+        const std::wstring path = folder + L"\\" + name;
+        if (::GetFileAttributesW(path.c_str()) & FILE_ATTRIBUTE_DIRECTORY)
+            AddToSnapshot(snapshot, path, below + name + L"\\");
+        else
+            snapshot[below + name] = ReadTextFile(path);
+    }
+}
+
+Snapshot SnapshotOf(const std::wstring& folder)
+{
+    Snapshot snapshot;
+    AddToSnapshot(snapshot, folder, L"");
+    return snapshot;
+}
+
+// The top of drive c:, but for the download folder.
+std::vector<std::wstring> DriveCOutsideTheTempFolder()
+{
+    std::vector<std::wstring> names = FolderContent(L"c:");
+    std::erase_if(names, [](const std::wstring& name) { return _wcsicmp(name.c_str(), L"brvtupdatetemp") == 0; });
+    return names;
+}
+
+class Containment : public WizardTest {
+protected:
+    void SetUp() override
+    {
+        RemoveLinks();
+        WizardTest::SetUp();
+        WriteTextFile(root.InMain(L"English.bvl"), "old language");
+        WriteTextFile(Elsewhere + L"\\keep.txt", "not part of any update");
+        Serve("brvt/brvtupdate.txt", "4.1\r\n");
+        Serve("brvt/brvt.exe", "new program");
+        Serve("brvt/English.bvl", "new language");
+    }
+
+    void TearDown() override
+    {
+        RemoveLinks();
+        for (const std::wstring& path : {OtherDrive, BesideTheRoot, Outsider})
+            ::DeleteFileW(path.c_str());
+        WizardTest::TearDown();
+        modInstall::DeleteFolder(Elsewhere);
+    }
+
+    // The update's Skyvell.ini on the server, and the root's with the entries.
+    void Configure(const Entries& entries, const std::string& newIni = NewIni)
+    {
+        Serve("brvt/Skyvell.ini", newIni);
+        std::string text = "[Skyvell]\r\nAPPNAME=Brevantor\r\n";
+        for (size_t n = 1; n <= entries.size(); ++n)
+            text += "FILES" + std::to_string(n) + "=" + entries[n - 1].first + "\r\nPATH" + std::to_string(n) + "=" +
+                    entries[n - 1].second + "\r\n";
+        WriteTextFile(root.Ini(), text);
+    }
+
+    // Runs the update to its end and presses Finish; what step 4 said.
+    std::wstring RunAndFinish()
+    {
+        FrmSkyvell& wizard = Wizard();
+        RunToTheEnd();
+        const std::wstring info = wizard.lblInfo.Caption();
+        EXPECT_EQ(wizard.cmdNext.Caption(), L"Finish");
+        Press(wizard.cmdNext);
+        EXPECT_FALSE(wizard.IsLoaded());
+        return info;
+    }
+
+    void ExpectNewVersionInstalled(const std::string& newIni = NewIni)
+    {
+        EXPECT_EQ(SnapshotOf(root.Path()), (Snapshot{{L"Skyvell.ini", newIni},
+                                                     {L"main\\English.bvl", "new language"},
+                                                     {L"main\\brvt.exe", "new program"},
+                                                     {L"main\\brvtupdate.txt", "4.1\r\n"}}));
+    }
+
+private:
+    // Links that a test made, or that a test stopped half way left.
+    static void RemoveLinks()
+    {
+        ServerCommand("SITE UNLINK c:\\brvtupdatetemp\\inner");
+        ServerCommand("SITE UNLINK c:\\brvtupdatetemp");
+    }
+};
+
+struct Fault {
+    const char* name;
+    Entries entries;
+    // What the update brings as its Skyvell.ini, which Finish reads.
+    std::string newIni;
+    // What step 4 says: Installed where only Finish's program is foreign.
+    std::wstring info;
+    // Set-up beyond the shared one, and checks beyond the shared ones.
+    std::function<void()> arrange;
+    std::function<void()> check;
+};
+
+void PrintTo(const Fault& fault, std::ostream* out)
+{
+    *out << fault.name;
+}
+
+void ExpectNoTempFolder()
+{
+    EXPECT_FALSE(Exists(TempFolder)) << "nothing is written before the paths are checked";
+}
+
+void MakeLink(const std::wstring& link)
+{
+    ASSERT_TRUE(ServerCommand(win::ToAnsi(L"SITE LINK " + link + L" " + Elsewhere)));
+    ASSERT_TRUE(::GetFileAttributesW(link.c_str()) & FILE_ATTRIBUTE_REPARSE_POINT)
+        << "Wine shows no reparse point";
+}
+
+std::string IniStarting(const std::string& program)
+{
+    return NewIni + "EXECUTE=1\r\nEXECFILES=" + program + "\r\n";
+}
+
+std::vector<Fault> Faults()
+{
+    return {
+        {"AListedFileMissingInTheMiddleOfThree",
+         {{"brvt/brvt.exe", "c:\\brvtupdatetemp\\brvt.exe"},
+          {"brvt/missing.bvl", "c:\\brvtupdatetemp\\missing.bvl"},
+          {"brvt/Skyvell.ini", "c:\\brvtupdatetemp\\Skyvell.ini"}},
+         NewIni, NotDownloaded, nullptr, nullptr},
+        {"TheConnectionClosedBetweenTwoFiles",
+         {{"brvt/last-brvt.exe", "c:\\brvtupdatetemp\\brvt.exe"},
+          {"brvt/English.bvl", "c:\\brvtupdatetemp\\English.bvl"},
+          {"brvt/Skyvell.ini", "c:\\brvtupdatetemp\\Skyvell.ini"}},
+         NewIni, NotDownloaded, [] { Serve("brvt/last-brvt.exe", "new program"); },
+         [] { EXPECT_EQ(ReadTextFile(InTemp(L"brvt.exe")), "new program") << "the first file came whole"; }},
+        {"AServerFileLargerThanItsListing",
+         {{"brvt/brvt.exe", "c:\\brvtupdatetemp\\brvt.exe"},
+          {"brvt/grow-English.bvl", "c:\\brvtupdatetemp\\English.bvl"},
+          {"brvt/Skyvell.ini", "c:\\brvtupdatetemp\\Skyvell.ini"}},
+         NewIni, NotDownloaded, [] { Serve("brvt/grow-English.bvl", "new language"); },
+         [] { EXPECT_EQ(ReadTextFile(InTemp(L"English.bvl")), "") << "its first block already went beyond the listing"; }},
+        {"APathOnAnotherDrive", SecondPathIs(win::ToAnsi(OtherDrive)), NewIni, PathOutside, nullptr,
+         ExpectNoTempFolder},
+        {"APathWithDotDotLeadingOut", SecondPathIs("c:\\brvtupdatetemp\\..\\skyvelltest\\escaped.bvl"), NewIni,
+         PathOutside, nullptr, ExpectNoTempFolder},
+        {"ARelativePathLeadingOut", SecondPathIs("..\\escaped.bvl"), NewIni, PathOutside, nullptr,
+         ExpectNoTempFolder},
+        {"AUncPath", SecondPathIs("\\\\127.0.0.1\\c$\\escaped.bvl"), NewIni, PathOutside, nullptr,
+         ExpectNoTempFolder},
+        {"ADeviceName", SecondPathIs("c:\\brvtupdatetemp\\con.bvl"), NewIni, PathOutside, nullptr,
+         ExpectNoTempFolder},
+        {"AVersionFileBeyondItsLimit", UsualEntries(), NewIni, NoUpdates,
+         [] { Serve("brvt/brvtupdate.txt", "4.1\r\n" + std::string(8192, ' ')); }, nullptr},
+        {"TheTempFolderIsALink", UsualEntries(), NewIni, TempIsLink, [] { MakeLink(TempFolder); }, nullptr},
+        // Wine cannot remove a link it shows as a reparse point; Windows
+        // removes a junction itself and the update goes on. Either way what
+        // the link points at stays.
+        {"ALinkInsideTheTempFolder", UsualEntries(), NewIni, TempNotEmptied,
+         [] {
+             MakeFolders(TempFolder);
+             MakeLink(InTemp(L"inner"));
+         },
+         nullptr},
+        {"AnExecFilesOutsideTheRoot", UsualEntries(), IniStarting(win::ToAnsi(Outsider)), Installed,
+         [] { WriteTextFile(Outsider, "not part of the installation"); }, nullptr},
+        {"AnExecFilesLeadingOutOfTheRoot", UsualEntries(), IniStarting("main\\..\\..\\outsider.exe"), Installed,
+         [] { WriteTextFile(Outsider, "not part of the installation"); }, nullptr},
+    };
+}
+
+class ContainedFault : public Containment, public ::testing::WithParamInterface<Fault> {};
+
+TEST_P(ContainedFault, LeavesTheInstallationAndEverythingOutsideAsItWas)
+{
+    const Fault& fault = GetParam();
+    Configure(fault.entries, fault.newIni);
+    if (fault.arrange)
+        fault.arrange();
+    ASSERT_FALSE(HasFatalFailure());
+    const Snapshot rootBefore = SnapshotOf(root.Path());
+    const Snapshot elsewhereBefore = SnapshotOf(Elsewhere);
+    const std::vector<std::wstring> driveBefore = DriveCOutsideTheTempFolder();
+
+    EXPECT_EQ(RunAndFinish(), fault.info);
+    if (fault.info == Installed)
+        ExpectNewVersionInstalled(fault.newIni);
+    else
+        EXPECT_EQ(SnapshotOf(root.Path()), rootBefore);
+    EXPECT_TRUE(seam.processes.empty()) << "started " << win::ToAnsi(seam.processes.front());
+    EXPECT_EQ(SnapshotOf(Elsewhere), elsewhereBefore);
+    EXPECT_EQ(DriveCOutsideTheTempFolder(), driveBefore);
+    EXPECT_FALSE(Exists(OtherDrive));
+    EXPECT_FALSE(Exists(BesideTheRoot));
+    if (fault.check)
+        fault.check();
+}
+
+INSTANTIATE_TEST_SUITE_P(Updates, ContainedFault, ::testing::ValuesIn(Faults()),
+                         [](const ::testing::TestParamInfo<Fault>& fault) { return std::string(fault.param.name); });
+
+TEST_F(Containment, PathsInsideTheTempFolderAreResolvedInAnyWriting)
+{
+    // A short name applies where the folder exists, as after an earlier run.
+    MakeFolders(TempFolder);
+    wchar_t shortTemp[MAX_PATH] = L"";
+    ASSERT_NE(::GetShortPathNameW(TempFolder, shortTemp, MAX_PATH), 0u);
+    Configure({{"brvt/brvt.exe", "c:/brvtupdatetemp/./brvt.exe"},
+               {"brvt/English.bvl", "C:\\BrvtUpdateTemp\\lang\\..\\English.bvl. "},
+               {"brvt/Skyvell.ini", win::ToAnsi(shortTemp) + "\\Skyvell.ini"}});
+    EXPECT_EQ(RunAndFinish(), Installed);
+    ExpectNewVersionInstalled();
+}
+
+TEST_F(Containment, ARemoteFileThatCannotBeOpenedLeavesTheLocalFileAsItWas)
+{
+    FrmSkyvell& wizard = Wizard();
+    ASSERT_TRUE(wizard.FTPConnect());
+    MakeFolders(TempFolder);
+    WriteTextFile(InTemp(L"kept.txt"), "kept");
+    EXPECT_EQ(wizard.GetFiles(L"brvt/missing.bvl", InTemp(L"kept.txt"), ExpectedSize::Listed(4)),
+              DownloadResult::Failed);
+    EXPECT_EQ(ReadTextFile(InTemp(L"kept.txt")), "kept");
+}
+
+} // namespace

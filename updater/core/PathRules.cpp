@@ -1,0 +1,108 @@
+#include "updater/core/PathRules.h"
+
+#include <algorithm>
+#include <array>
+#include <vector>
+
+namespace pathrules {
+
+namespace {
+
+wchar_t LowerAscii(wchar_t c)
+{
+    return c >= L'A' && c <= L'Z' ? static_cast<wchar_t>(c - L'A' + L'a') : c;
+}
+
+bool EqualIgnoringAsciiCase(std::wstring_view a, std::wstring_view b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (size_t i = 0; i < a.size(); ++i)
+        if (LowerAscii(a[i]) != LowerAscii(b[i]))
+            return false;
+    return true;
+}
+
+bool IsDriveLetter(wchar_t c)
+{
+    return (c >= L'a' && c <= L'z') || (c >= L'A' && c <= L'Z');
+}
+
+bool IsForbiddenInName(wchar_t c)
+{
+    return c < 32 || std::wstring_view(L"<>:\"|?*").find(c) != std::wstring_view::npos;
+}
+
+// Names that Windows takes for a device in any folder and with any extension.
+bool IsDeviceName(std::wstring_view name)
+{
+    std::wstring_view base = name.substr(0, name.find(L'.'));
+    while (!base.empty() && base.back() == L' ')
+        base.remove_suffix(1);
+    static constexpr std::array<std::wstring_view, 7> Plain{L"con", L"prn", L"aux", L"nul", L"conin$", L"conout$",
+                                                           L"clock$"};
+    for (const std::wstring_view device : Plain)
+        if (EqualIgnoringAsciiCase(base, device))
+            return true;
+    // COM0..COM9 and LPT0..LPT9, also with the superscript digits 1, 2 and 3.
+    if (base.size() != 4 || !(EqualIgnoringAsciiCase(base.substr(0, 3), L"com") ||
+                              EqualIgnoringAsciiCase(base.substr(0, 3), L"lpt")))
+        return false;
+    const wchar_t digit = base[3];
+    return (digit >= L'0' && digit <= L'9') || digit == L'\u00b9' || digit == L'\u00b2' || digit == L'\u00b3';
+}
+
+} // namespace
+
+std::optional<std::wstring> NormalizePath(std::wstring_view path)
+{
+    std::wstring text(path);
+    for (wchar_t& c : text)
+        if (c == L'/')
+            c = L'\\';
+    if (text.size() < 3 || !IsDriveLetter(text[0]) || text[1] != L':' || text[2] != L'\\')
+        return std::nullopt;
+
+    std::vector<std::wstring_view> names;
+    const std::wstring_view rest = std::wstring_view(text).substr(3);
+    size_t start = 0;
+    while (start <= rest.size()) {
+        const size_t end = std::min(rest.find(L'\\', start), rest.size());
+        std::wstring_view name = rest.substr(start, end - start);
+        start = end + 1;
+        if (name.empty() || name == L".")
+            continue;
+        if (name == L"..") {
+            if (names.empty())
+                return std::nullopt;
+            names.pop_back();
+            continue;
+        }
+        while (!name.empty() && (name.back() == L'.' || name.back() == L' '))
+            name.remove_suffix(1);
+        if (name.empty() || IsDeviceName(name))
+            return std::nullopt;
+        for (const wchar_t c : name)
+            if (IsForbiddenInName(c))
+                return std::nullopt;
+        names.push_back(name);
+    }
+
+    std::wstring normalized = text.substr(0, 2);
+    for (const std::wstring_view name : names) {
+        normalized += L'\\';
+        normalized += name;
+    }
+    if (names.empty())
+        normalized += L'\\';
+    return normalized;
+}
+
+bool IsInsideFolder(std::wstring_view path, std::wstring_view folder)
+{
+    const size_t prefix = folder.size() + (folder.ends_with(L'\\') ? 0 : 1);
+    return path.size() > prefix && EqualIgnoringAsciiCase(path.substr(0, folder.size()), folder) &&
+           path[prefix - 1] == L'\\';
+}
+
+} // namespace pathrules
