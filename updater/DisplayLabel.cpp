@@ -4,8 +4,8 @@
 
 namespace {
 
-constexpr DWORD PaintIntervalMs = 50;
-constexpr UINT_PTR PaintTimerId = 1;
+constexpr DWORD ShowIntervalMs = 50;
+constexpr UINT_PTR ShowTimerId = 1;
 
 } // namespace
 
@@ -16,17 +16,43 @@ DisplayLabel::DisplayLabel(std::wstring name, UINT align, bool border, bool bold
 
 bool DisplayLabel::SetCaption(const std::wstring& text)
 {
-    if (text == caption_)
-        return true;
-    StoreCaption(text);
-    if (::GetTickCount() - lastPainted_ >= PaintIntervalMs) {
-        Redraw();
-    } else if (!paintPending_ && Hwnd()) {
-        paintPending_ = ::SetTimer(Hwnd(), PaintTimerId, PaintIntervalMs, nullptr) != 0;
-        if (!paintPending_)
-            Redraw();
+    if (text != caption_) {
+        caption_ = text;
+        ShowSoon();
     }
     return true;
+}
+
+void DisplayLabel::SetWidth(int pixels)
+{
+    if (pixels != width_) {
+        width_ = pixels;
+        ShowSoon();
+    }
+}
+
+void DisplayLabel::ShowSoon()
+{
+    if (::GetTickCount() - lastShown_ >= ShowIntervalMs) {
+        Show();
+    } else if (!showPending_ && Hwnd()) {
+        showPending_ = ::SetTimer(Hwnd(), ShowTimerId, ShowIntervalMs, nullptr) != 0;
+        if (!showPending_)
+            Show();
+    }
+}
+
+void DisplayLabel::Show()
+{
+    lastShown_ = ::GetTickCount();
+    if (Hwnd() && width_ >= 0 && width_ != shownWidth_) {
+        RECT client;
+        ::GetClientRect(Hwnd(), &client);
+        ::SetWindowPos(Hwnd(), nullptr, 0, 0, width_, client.bottom, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        shownWidth_ = width_;
+    }
+    StoreCaption(caption_);
+    Redraw();
 }
 
 void DisplayLabel::SetColors(COLORREF back, COLORREF fore)
@@ -38,7 +64,7 @@ void DisplayLabel::SetColors(COLORREF back, COLORREF fore)
 
 void DisplayLabel::Repaint()
 {
-    Redraw();
+    Show();
     if (Hwnd())
         ::UpdateWindow(Hwnd());
 }
@@ -69,14 +95,12 @@ HWND DisplayLabel::CreateHwnd(HWND parent, const RECT& bounds, DWORD style)
 
 LRESULT DisplayLabel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (message == WM_TIMER && wParam == PaintTimerId) {
-        ::KillTimer(Hwnd(), PaintTimerId);
-        paintPending_ = false;
-        Redraw();
+    if (message == WM_TIMER && wParam == ShowTimerId) {
+        ::KillTimer(Hwnd(), ShowTimerId);
+        showPending_ = false;
+        Show();
         return 0;
     }
-    if (message == WM_PAINT)
-        lastPainted_ = ::GetTickCount();
     if (win::IsPaintMessage(message))
         return win::AnswerPaint(*this, message, wParam);
     return Control::HandleMessage(message, wParam, lParam);

@@ -28,7 +28,6 @@ namespace {
 constexpr char FtpUser[] = "qorud";
 constexpr char FtpPassword[] = "wenlorb415";
 constexpr int BarRestWidth = 15;  // twips
-constexpr int BarHeight = 315;    // twips
 constexpr wchar_t NoUpdates[] = L"There are no updates available at this moment.";
 // The version file holds one short line; anything longer is no version file.
 constexpr DWORD VersionFileLimit = 4096;
@@ -126,6 +125,50 @@ const wchar_t* NothingInstalledText(UpdateOutcome outcome)
     return NoUpdates;
 }
 
+// Reads the connection in pieces as large as it delivers them quickly, which
+// costs far less than a read per block, and hands them on in the blocks of
+// the display. A read may wait until its piece is full, so a slow read halves
+// the next piece, down to one block: on a slow line the window still answers
+// between blocks.
+class BlockReader {
+public:
+    explicit BlockReader(HINTERNET source) : source_(source), buffer_(LargestPiece) {}
+
+    // The next block, empty at the end of the file; false when the read failed.
+    bool Next(std::string_view& block)
+    {
+        if (offset_ == filled_ && !ReadPiece())
+            return false;
+        const size_t length = std::min<size_t>(BlockSize, filled_ - offset_);
+        block = std::string_view(buffer_.data() + offset_, length);
+        offset_ += length;
+        return true;
+    }
+
+private:
+    static constexpr DWORD LargestPiece = 1 << 20;
+    static constexpr DWORD QuickRead = 50;  // ms
+
+    bool ReadPiece()
+    {
+        const DWORD started = ::GetTickCount();
+        DWORD read = 0;
+        if (!::InternetReadFile(source_, buffer_.data(), pieceSize_, &read))
+            return false;
+        pieceSize_ = ::GetTickCount() - started < QuickRead ? std::min(pieceSize_ * 2, LargestPiece)
+                                                            : std::max(pieceSize_ / 2, BlockSize);
+        filled_ = read;
+        offset_ = 0;
+        return true;
+    }
+
+    HINTERNET source_;
+    std::vector<char> buffer_;
+    DWORD pieceSize_ = BlockSize;
+    size_t filled_ = 0;
+    size_t offset_ = 0;
+};
+
 class BusyScope {
 public:
     explicit BusyScope(bool& flag) : flag_(flag) { flag_ = true; }
@@ -168,7 +211,7 @@ void FrmSkyvell::CreateControls()
         {Lbl_FileSize, &frmTransfert, {120, 255, 1935, 255}},
         {Lbl_Averages, &frmTransfert, {2160, 240, 2055, 255}},
         {txtPercent, &frmTransfert, {120, 525, 4215, 375}},
-        {Percent, &frmTransfert, {140, 560, BarRestWidth, BarHeight}},
+        {Percent, &frmTransfert, {140, 560, BarRestWidth, 315}},
         {lbl_Time, &frmTransfert, {120, 960, 3735, 255}},
         {txtOrdner, nullptr, {0, 0, 615, 285}, L"", nullptr, false},
         {txtStatus, nullptr, {0, 0, 615, 285}, L"", nullptr, false},
@@ -176,7 +219,6 @@ void FrmSkyvell::CreateControls()
         {txtAlte, nullptr, {0, 0, 615, 285}, L"", nullptr, false},
         {Timer, nullptr, {0, 0, 0, 0}, L"", nullptr, false},
     });
-    barWidth_ = ToPixels(BarRestWidth);
     Picture1.SetPicture(WizardPicture({ToPixels(2355), ToPixels(3390)}));
     lblCaption.SetFont({L"Arial", 8.25, true});
     Percent.SetColors(::GetSysColor(COLOR_HIGHLIGHT), ::GetSysColor(COLOR_HIGHLIGHTTEXT));
@@ -472,7 +514,7 @@ DownloadResult FrmSkyvell::GetFiles(const std::wstring& remoteFile, const std::w
         return DownloadResult::Failed;
     CancelRequested = false;
 
-    std::vector<char> buffer(BlockSize);
+    BlockReader reader(source.get());
     std::int64_t total = 0;
     for (;;) {
         // The one yield of a block: it also shows the progress of the block before.
@@ -485,12 +527,11 @@ DownloadResult FrmSkyvell::GetFiles(const std::wstring& remoteFile, const std::w
             ResetProgress();
             return DownloadResult::Cancelled;
         }
-        DWORD read = 0;
-        if (!::InternetReadFile(source.get(), buffer.data(), BlockSize, &read))
+        std::string_view block;
+        if (!reader.Next(block))
             return DownloadResult::Failed;
-        if (read == 0)
+        if (block.empty())
             break;
-        const std::string_view block(buffer.data(), read);
         // More than the server listed is no longer its file: not a byte of it is written.
         if (static_cast<std::int64_t>(block.size()) > expected.bytes - total)
             return DownloadResult::Failed;
@@ -514,18 +555,15 @@ void FrmSkyvell::ProgressBar(std::int64_t size, std::int64_t done, const std::ws
     const std::wstring caption = L"Downloading " + Trim(file);
     if (frmTransfert.Caption() != caption)
         frmTransfert.SetCaption(caption);
-    SetBarWidth(transfertext::BarWidthTwips(percent));
-    const std::wstring percentText = std::to_wstring(percent) + L" %";
-    if (Percent.Caption() != percentText) {
-        Percent.SetCaption(percentText);
-        Percent.Repaint();
-    }
+    Percent.SetWidth(ToPixels(transfertext::BarWidthTwips(percent)));
+    Percent.SetCaption(std::to_wstring(percent) + L" %");
     Lbl_FileSize.SetCaption(transfertext::FileSizeText(done, size, decimalSeparator_));
 }
 
 void FrmSkyvell::ResetProgress()
 {
-    SetBarWidth(BarRestWidth);
+    Percent.SetWidth(ToPixels(BarRestWidth));
+    Percent.Repaint();
     txtPercent.SetCaption(L"");
     Lbl_FileSize.SetCaption(L"");
     Lbl_Averages.SetCaption(L"");
@@ -543,13 +581,4 @@ void FrmSkyvell::Timer_Timer()
         lbl_Time.Repaint();
     }
     BytesAtLastTick = BytesDone;
-}
-
-void FrmSkyvell::SetBarWidth(int twipsWidth)
-{
-    const int width = ToPixels(twipsWidth);
-    if (width == barWidth_ || !Percent.Hwnd())
-        return;
-    barWidth_ = width;
-    ::SetWindowPos(Percent.Hwnd(), nullptr, 0, 0, width, ToPixels(BarHeight), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }

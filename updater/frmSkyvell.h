@@ -109,12 +109,10 @@ private:
     // Fetches the version file; true when it is newer than the installed one.
     bool NewerVersionOnServer(const InstallLayout& layout);
     UpdateOutcome Install(const InstallLayout& layout, int count);
-    void SetBarWidth(int twipsWidth);
     InstallLayout Layout() const;
 
     // A connection or a transfer is running: Back and Next wait for it.
     bool busy_ = false;
-    int barWidth_ = 0;  // pixels
     std::wstring decimalSeparator_;
 };
 
