@@ -29,7 +29,7 @@ std::optional<std::wstring> LongName(const std::wstring& path)
 std::optional<std::wstring> LongForm(const std::wstring& path)
 {
     // "c:\" has no name to expand.
-    for (size_t end = path.size(); end > 3 && end != std::wstring::npos; end = path.rfind(L'\\', end - 1)) {
+    for (size_t end = path.size(); end != std::wstring::npos && end > 3; end = path.rfind(L'\\', end - 1)) {
         if (const std::optional<std::wstring> head = LongName(path.substr(0, end)))
             return pathrules::NormalizePath(*head + path.substr(end));
     }
