@@ -64,6 +64,7 @@ protected:
     void SetUp() override
     {
         FormTest::SetUp();
+        testing_support::KeepNotificationAreaUp();
         // Loading the main window loads the tray form, as at start-up.
         frmMain->Show();
     }

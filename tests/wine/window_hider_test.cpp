@@ -75,28 +75,13 @@ void CALLBACK LookAtMenuAndCloseIt(HWND, UINT, UINT_PTR, DWORD)
     ::EndMenu();
 }
 
-// Wine hides its stand-in notification area when its last icon goes, and waits
-// two seconds for that to happen; an icon of the test's own keeps it up for the run.
-class KeeperIcon : public ::testing::Environment {
-public:
-    void SetUp() override
-    {
-        owner_ = ::CreateWindowExW(0, L"STATIC", L"keeper", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
-        TrayIconData icon = MakeTrayIconData(owner_, 99, ::LoadIconW(nullptr, IDI_APPLICATION), L"keeper");
-        ::Shell_NotifyIconA(NIM_ADD, &icon);
-    }
-
-private:
-    HWND owner_ = nullptr;
-};
-
-const auto* const keeper = ::testing::AddGlobalTestEnvironment(new KeeperIcon);
 
 class WindowHiderTest : public FormTest {
 protected:
     void SetUp() override
     {
         FormTest::SetUp();
+        testing_support::KeepNotificationAreaUp();
         state = {};
     }
     FrmHide& Page() { return frmHide.Get(); }

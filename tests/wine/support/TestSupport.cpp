@@ -1,5 +1,6 @@
 #include "tests/wine/support/TestSupport.h"
 
+#include "shell/TrayIcon.h"
 #include "ui/Form.h"
 #include "ui/win/Handles.h"
 
@@ -165,6 +166,16 @@ bool PumpUntil(const std::function<bool()>& condition, DWORD milliseconds)
         PumpMessages();
     }
     return true;
+}
+
+void KeepNotificationAreaUp()
+{
+    static const bool kept = [] {
+        const HWND owner = ::CreateWindowExW(0, L"STATIC", L"keeper", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
+        TrayIconData icon = MakeTrayIconData(owner, 99, ::LoadIconW(nullptr, IDI_APPLICATION), L"keeper");
+        return ::Shell_NotifyIconA(NIM_ADD, &icon) != FALSE;
+    }();
+    (void)kept;
 }
 
 void DeleteRegistryTree(HKEY root, const std::wstring& path)

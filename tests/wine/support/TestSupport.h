@@ -94,6 +94,11 @@ void PumpMessages();
 // still does not after the limit.
 bool PumpUntil(const std::function<bool()>& condition, DWORD milliseconds = 20000);
 
+// Wine hides its stand-in notification area when its last icon goes, and waits
+// two seconds for that; a test program that adds and removes icons keeps an
+// icon of its own up for the rest of its run.
+void KeepNotificationAreaUp();
+
 // Removes a registry key with whatever lies below it.
 void DeleteRegistryTree(HKEY root, const std::wstring& path);
 
