@@ -64,13 +64,19 @@ Program::Program()
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION started{};
-    if (::CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                         &started)) {
-        process_.reset(started.hProcess);
-        ::CloseHandle(started.hThread);
-    } else {
-        ADD_FAILURE() << "cannot start brvt.exe: error " << ::GetLastError();
+    // On a machine short of resources Wine can fail to start a process with
+    // an internal error; a second attempt finds it able again.
+    DWORD error = ERROR_INTERNAL_ERROR;
+    for (int attempt = 0; attempt < 3 && error == ERROR_INTERNAL_ERROR; ++attempt) {
+        if (::CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                             &started)) {
+            process_.reset(started.hProcess);
+            ::CloseHandle(started.hThread);
+            return;
+        }
+        error = ::GetLastError();
     }
+    ADD_FAILURE() << "cannot start brvt.exe: error " << error;
 }
 
 Program::~Program()
