@@ -1,6 +1,7 @@
 #include "ui/Effects.h"
 
 #include "ui/core/Product.h"
+#include "ui/win/Handles.h"
 
 #include <commdlg.h>
 #include <shellapi.h>
@@ -30,6 +31,21 @@ std::vector<wchar_t> DialogFilter(const std::wstring& filter)
     result.push_back(L'\0');
     result.push_back(L'\0');
     return result;
+}
+
+// Starts a command line found on the search path, shown with `showWindow`; its process handle.
+win::unique_handle StartCommandLine(const std::wstring& commandLine, WORD showWindow)
+{
+    std::wstring line = commandLine;
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESHOWWINDOW;
+    startup.wShowWindow = showWindow;
+    PROCESS_INFORMATION started{};
+    if (!::CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &started))
+        return {};
+    ::CloseHandle(started.hThread);
+    return win::unique_handle(started.hProcess);
 }
 
 } // namespace
@@ -82,17 +98,7 @@ void Seam::StartProcess(const std::wstring& path)
 
 bool Seam::RunCommandLine(const std::wstring& commandLine, WORD showWindow)
 {
-    std::wstring line = commandLine;
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    startup.dwFlags = STARTF_USESHOWWINDOW;
-    startup.wShowWindow = showWindow;
-    PROCESS_INFORMATION started{};
-    if (!::CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &started))
-        return false;
-    ::CloseHandle(started.hThread);
-    ::CloseHandle(started.hProcess);
-    return true;
+    return static_cast<bool>(StartCommandLine(commandLine, showWindow));
 }
 
 ServerAddress Seam::UpdateServer()
@@ -154,6 +160,42 @@ ServerAddress Seam::TimeServer()
 bool Seam::SetSystemTime(const SYSTEMTIME& utc)
 {
     return ::SetSystemTime(&utc) != FALSE;
+}
+
+PIDLIST_ABSOLUTE Seam::BrowseForFolder(BROWSEINFOW& request)
+{
+    // The dialog's folder views are COM objects.
+    const HRESULT com = ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    const PIDLIST_ABSOLUTE chosen = ::SHBrowseForFolderW(&request);
+    if (SUCCEEDED(com))
+        ::CoUninitialize();
+    return chosen;
+}
+
+std::optional<DWORD> Seam::RunCommandLineToEnd(const std::wstring& commandLine, WORD showWindow, DWORD milliseconds)
+{
+    const win::unique_handle process = StartCommandLine(commandLine, showWindow);
+    if (!process)
+        return std::nullopt;
+    // Only sent messages are handled while waiting: a program that broadcasts
+    // to every window must not hang on this one, and no click of the user runs.
+    const DWORD start = ::GetTickCount();
+    for (;;) {
+        const DWORD elapsed = ::GetTickCount() - start;
+        const DWORD left = elapsed < milliseconds ? milliseconds - elapsed : 0;
+        const HANDLE handles[] = {process.get()};
+        const DWORD woken = ::MsgWaitForMultipleObjects(1, handles, FALSE, left, QS_SENDMESSAGE);
+        if (woken == WAIT_OBJECT_0)
+            break;
+        if (woken != WAIT_OBJECT_0 + 1)
+            return std::nullopt;
+        MSG msg;
+        ::PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+    }
+    DWORD exitCode = 0;
+    if (!::GetExitCodeProcess(process.get(), &exitCode))
+        return std::nullopt;
+    return exitCode;
 }
 
 Seam& Current()

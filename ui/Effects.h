@@ -5,6 +5,9 @@
 // place of the real one.
 #include <windows.h>
 
+#include <shlobj.h>
+
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -61,6 +64,16 @@ public:
     // (false when Windows refused, for want of the right to change it).
     virtual ServerAddress TimeServer();
     virtual bool SetSystemTime(const SYSTEMTIME& utc);
+
+    // The file utilities: the folder-browse dialog and batch files run to their end.
+    // The folder-browse dialog (SHBrowseForFolder) of the request; the chosen
+    // item, which the caller frees with CoTaskMemFree, or null on cancel.
+    virtual PIDLIST_ABSOLUTE BrowseForFolder(BROWSEINFOW& request);
+    // Starts a command line as RunCommandLine does and waits up to `milliseconds`
+    // for its end, answering what other programs send meanwhile; its exit code,
+    // or nothing when it could not start or did not end in time.
+    virtual std::optional<DWORD> RunCommandLineToEnd(const std::wstring& commandLine, WORD showWindow,
+                                                     DWORD milliseconds);
 };
 
 // The seam in force: the real one unless a test installed its own.

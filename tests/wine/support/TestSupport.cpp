@@ -18,6 +18,41 @@ LPARAM Centre(HWND hwnd)
     return MAKELPARAM(client.right / 2, client.bottom / 2);
 }
 
+// What the folder-browse dialog is to its callback: a window that takes the
+// selection message and keeps the path it names.
+constexpr wchar_t FolderDialogStandInClass[] = L"BrvtFolderDialogStandIn";
+
+LRESULT CALLBACK FolderDialogStandIn(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == BFFM_SETSELECTIONW && wParam) {
+        auto* selected = reinterpret_cast<std::wstring*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+        *selected = reinterpret_cast<const wchar_t*>(lParam);
+        return 0;
+    }
+    return ::DefWindowProcW(hwnd, message, wParam, lParam);
+}
+
+std::wstring SelectionOfCallback(const BROWSEINFOW& request)
+{
+    if (!request.lpfn)
+        return {};
+    static const ATOM registered = [] {
+        WNDCLASSW windowClass{};
+        windowClass.lpfnWndProc = FolderDialogStandIn;
+        windowClass.hInstance = ::GetModuleHandleW(nullptr);
+        windowClass.lpszClassName = FolderDialogStandInClass;
+        return ::RegisterClassW(&windowClass);
+    }();
+    (void)registered;
+    const HWND dialog = ::CreateWindowExW(0, FolderDialogStandInClass, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                                          ::GetModuleHandleW(nullptr), nullptr);
+    std::wstring selected;
+    ::SetWindowLongPtrW(dialog, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&selected));
+    request.lpfn(dialog, BFFM_INITIALIZED, 0, request.lParam);
+    ::DestroyWindow(dialog);
+    return selected;
+}
+
 } // namespace
 
 int ScriptedSeam::ShowMessageBox(HWND, const std::wstring& text, const std::wstring& title, UINT style)
@@ -105,6 +140,28 @@ bool ScriptedSeam::SetSystemTime(const SYSTEMTIME& utc)
 {
     systemTimes.push_back(utc);
     return !refuseSystemTime;
+}
+
+PIDLIST_ABSOLUTE ScriptedSeam::BrowseForFolder(BROWSEINFOW& request)
+{
+    folderBrowses.push_back({request.hwndOwner, request.lpszTitle ? request.lpszTitle : L"", request.ulFlags,
+                             SelectionOfCallback(request)});
+    if (folderAnswers.empty())
+        return nullptr;
+    const std::wstring answer = folderAnswers.front();
+    folderAnswers.pop_front();
+    return answer.empty() ? nullptr : ::ILCreateFromPathW(answer.c_str());
+}
+
+std::optional<DWORD> ScriptedSeam::RunCommandLineToEnd(const std::wstring& commandLine, WORD showWindow,
+                                                       DWORD milliseconds)
+{
+    commandLines.push_back({commandLine, showWindow});
+    if (whileCommandLineRuns)
+        whileCommandLineRuns(commandLine);
+    if (runCommandLines)
+        return effects::Seam::RunCommandLineToEnd(commandLine, showWindow, milliseconds);
+    return commandLineExitCode;
 }
 
 void FormTest::SetUp()

@@ -29,6 +29,13 @@ struct RecordedCommandLine {
     WORD showWindow;
 };
 
+struct RecordedFolderBrowse {
+    HWND owner;
+    std::wstring title;
+    UINT flags;
+    std::wstring preselected;  // what the request's callback selected as the dialog came up
+};
+
 // Records every effect; answers message boxes and file dialogs from scripts.
 class ScriptedSeam : public effects::Seam {
 public:
@@ -71,6 +78,16 @@ public:
     bool refuseSystemTime = false;
     effects::ServerAddress TimeServer() override;
     bool SetSystemTime(const SYSTEMTIME& utc) override;
+
+    // The file utilities: folder browsing and command lines run to their end.
+    std::vector<RecordedFolderBrowse> folderBrowses;
+    std::deque<std::wstring> folderAnswers;    // a folder's path; "" or an empty queue cancels
+    DWORD commandLineExitCode = 0;             // the end of a command line that is not really run
+    // Called while a command line that the caller waits for runs.
+    std::function<void(const std::wstring& commandLine)> whileCommandLineRuns;
+    PIDLIST_ABSOLUTE BrowseForFolder(BROWSEINFOW& request) override;
+    std::optional<DWORD> RunCommandLineToEnd(const std::wstring& commandLine, WORD showWindow,
+                                             DWORD milliseconds) override;
 };
 
 // Installs a fresh ScriptedSeam for each test and unloads every form afterwards.
