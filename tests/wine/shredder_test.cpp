@@ -1,0 +1,141 @@
+// The shredder on real files: every write, recorded through the page's hook,
+// the file gone afterwards, protected files, a file in use and one that has gone.
+#include "pages/utilities/frmShredder.h"
+#include "ui/win/Handles.h"
+
+#include "tests/wine/support/TestFiles.h"
+#include "tests/wine/support/TestSupport.h"
+
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+using testing_support::FileExists;
+using testing_support::ReadBytes;
+
+namespace {
+
+constexpr std::uint32_t Block = 32768;
+constexpr UINT YesNoWarning = MB_YESNO | MB_ICONEXCLAMATION;
+
+class ShredderTest : public testing_support::FormTest {
+protected:
+    void SetUp() override
+    {
+        FormTest::SetUp();
+        folder = testing_support::FreshFolder(L"shredder-files");
+        frmShredder->txtPart1.SetText(L"It will be overwritten.");
+        frmShredder->txtPart2.SetText(L"Continue?");
+        frmShredder->txtVorgang.SetText(L"Finished.");
+        frmShredder->onWrite = [this](const ShredWrite& write) { writes.push_back(write); };
+    }
+    void TearDown() override
+    {
+        FormTest::TearDown();
+        testing_support::RemoveTree(folder);
+    }
+
+    std::wstring MakeFile(const wchar_t* name, std::size_t size)
+    {
+        const std::wstring path = folder + L"\\" + name;
+        testing_support::WriteBytes(path, testing_support::PseudoRandomBytes(size, 3));
+        return path;
+    }
+    // Puts the path in the box and presses the shred button, answering the boxes in turn.
+    void Shred(const std::wstring& path, std::initializer_list<int> answers)
+    {
+        writes.clear();
+        seam.messages.clear();
+        frmShredder->txtSchredderDir.SetText(path);
+        seam.messageAnswers.assign(answers.begin(), answers.end());
+        testing_support::Click(frmShredder->cmdSchredderIt.Hwnd());
+    }
+
+    std::wstring folder;
+    std::vector<ShredWrite> writes;
+};
+
+TEST_F(ShredderTest, OverwritesExactlyTheFileThirtySixTimesWithThePatternsInOrderThenDeletesIt)
+{
+    const std::uint8_t blockBytes[] = {0x00, 0xFF, 0xFF};
+    const std::uint8_t restBytes[] = {0x5A, 0xFF, 0x8C};
+    for (const std::size_t size : {0u, 1u, 32767u, 32768u, 32769u, 100000u}) {
+        SCOPED_TRACE(std::to_string(size) + " bytes");
+        const std::wstring path = MakeFile(L"secret.bin", size);
+        Shred(path, {IDYES});
+        // 27 fixed runs, then 9 random ones: each the whole blocks from offset 0, then the rest in one write.
+        const std::size_t blocks = size / Block, perRun = blocks + 1;
+        ASSERT_EQ(writes.size(), perRun * 36);
+        for (std::size_t i = 0; i < writes.size(); ++i) {
+            const std::size_t run = i / perRun, k = i % perRun;
+            const bool rest = k == blocks;
+            ASSERT_EQ(writes[i].offset, k * Block) << "write " << i;
+            ASSERT_EQ(writes[i].length, rest ? size % Block : Block) << "write " << i;
+            if (run < 27)
+                ASSERT_EQ(writes[i].byte, rest ? restBytes[run % 3] : blockBytes[run % 3]) << "write " << i;
+            else
+                ASSERT_NE(writes[i].byte, 0) << "write " << i;
+        }
+        EXPECT_FALSE(FileExists(path));
+        ASSERT_EQ(seam.messages.size(), 2u);
+        EXPECT_EQ(seam.messages[0].text, L"Warning:  It will be overwritten. Continue?");
+        EXPECT_EQ(seam.messages[0].style, YesNoWarning);
+        EXPECT_EQ(seam.messages[0].title, L"Brevantor");
+        EXPECT_EQ(seam.messages[1].text, L"Finished.");
+        EXPECT_EQ(seam.messages[1].style, static_cast<UINT>(MB_ICONINFORMATION));
+        EXPECT_EQ(frmShredder->txtSchredderDir.Text(), L"");
+    }
+}
+
+TEST_F(ShredderTest, AProtectedFileLosesItsProtectionOnYesAndStaysAsItWasOnNo)
+{
+    const std::wstring kept = MakeFile(L"kept.bin", 5000);
+    const std::string content = ReadBytes(kept);
+    ::SetFileAttributesW(kept.c_str(), FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM);
+    const DWORD attributes = ::GetFileAttributesW(kept.c_str());
+    Shred(kept, {IDYES, IDNO});
+    EXPECT_TRUE(writes.empty());
+    EXPECT_EQ(::GetFileAttributesW(kept.c_str()), attributes);
+    EXPECT_EQ(ReadBytes(kept), content);
+    ASSERT_EQ(seam.messages.size(), 3u);
+    EXPECT_EQ(seam.messages[1].text, L"The File : " + kept + L"\r\nis protected ! Do you really want to shred it ?");
+    EXPECT_EQ(seam.messages[1].style, YesNoWarning);
+    EXPECT_EQ(seam.messages[1].title, L"Info");
+    EXPECT_EQ(seam.messages[2].text, L"Finished.");
+
+    const std::wstring shredded = MakeFile(L"shredded.bin", 5000);
+    ::SetFileAttributesW(shredded.c_str(), FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_ARCHIVE);
+    DWORD whileWritten = 0;
+    frmShredder->onWrite = [&](const ShredWrite&) { whileWritten = ::GetFileAttributesW(shredded.c_str()); };
+    Shred(shredded, {IDYES, IDYES});
+    EXPECT_EQ(whileWritten, static_cast<DWORD>(FILE_ATTRIBUTE_ARCHIVE));
+    EXPECT_FALSE(FileExists(shredded));
+}
+
+TEST_F(ShredderTest, AFileInUseStaysWholeAndIsReportedAndAFileThatHasGoneIsReportedSo)
+{
+    const std::wstring path = MakeFile(L"in-use.bin", 40000);
+    const std::string content = ReadBytes(path);
+    {
+        win::unique_hfile held(::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                             OPEN_EXISTING, 0, nullptr));
+        ASSERT_TRUE(held);
+        Shred(path, {IDYES});
+    }
+    EXPECT_TRUE(writes.empty());
+    EXPECT_EQ(ReadBytes(path), content);
+    ASSERT_EQ(seam.messages.size(), 2u);
+    EXPECT_NE(seam.messages[1].text.find(L"cannot be opened"), std::wstring::npos);
+    // The path stays for another try.
+    EXPECT_EQ(frmShredder->txtSchredderDir.Text(), path);
+
+    Shred(folder + L"\\gone.bin", {IDYES});
+    ASSERT_EQ(seam.messages.size(), 2u);
+    EXPECT_EQ(seam.messages[1].text, L"File not found !");
+    EXPECT_EQ(seam.messages[1].style, static_cast<UINT>(MB_ICONEXCLAMATION));
+    EXPECT_EQ(frmShredder->txtSchredderDir.Text(), L"");
+}
+
+} // namespace
