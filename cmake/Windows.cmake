@@ -78,6 +78,15 @@ if(BRVT_RUN_WINE_TESTS)
     file(MAKE_DIRECTORY ${BRVT_SWEEP_FIXTURE}/tree ${BRVT_SWEEP_FIXTURE}/outside)
     file(CREATE_LINK ../outside ${BRVT_SWEEP_FIXTURE}/tree/link SYMBOLIC)
 endif()
+
+# subst for the virtual drive test: the test prefix's own is a stub that maps nothing.
+add_executable(subst_standin tests/wine/tools/subst.cpp)
+target_compile_definitions(subst_standin PRIVATE ${BRVT_WIN_DEFINES})
+target_compile_options(subst_standin PRIVATE ${BRVT_WARNINGS})
+target_link_options(subst_standin PRIVATE -municode)
+set_target_properties(subst_standin PROPERTIES OUTPUT_NAME subst RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/subst-standin)
+add_dependencies(vdrives_test subst_standin)
+
 # Screenshot tests: a driver program under Wine and a script that takes the
 # picture with ImageMagick and checks its pixels.
 function(brvt_screenshot_test name script)
