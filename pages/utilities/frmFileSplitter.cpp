@@ -1,5 +1,202 @@
 #include "pages/utilities/frmFileSplitter.h"
 
+#include "pages/utilities/BatchFile.h"
+#include "pages/utilities/core/BatchText.h"
+#include "pages/utilities/core/SplitParts.h"
+#include "shell/MenuPage.h"
+#include "ui/Effects.h"
+#include "ui/win/Handles.h"
+
+#include <algorithm>
+#include <vector>
+
 ui::FormRef<FrmFileSplitter> frmFileSplitter;
 
-FrmFileSplitter::FrmFileSplitter() : PlaceholderPage(L"frmFileSplitter", L"File Splitter") {}
+namespace {
+
+constexpr DWORD CopyBlockSize = 32768;
+
+enum class Copied { All, ReadFailed, WriteFailed };
+
+// Copies `count` bytes from the source's position to the target's, in blocks
+// of 32768 bytes; the system's error stays for the caller when it failed.
+Copied CopyFileBlock(std::uint64_t count, HANDLE source, HANDLE target, std::vector<BYTE>& buffer)
+{
+    for (std::uint64_t done = 0; done < count;) {
+        const DWORD block = static_cast<DWORD>(std::min<std::uint64_t>(CopyBlockSize, count - done));
+        DWORD read = 0;
+        if (!::ReadFile(source, buffer.data(), block, &read, nullptr))
+            return Copied::ReadFailed;
+        if (read != block) {
+            // The source has become shorter since its length was taken.
+            ::SetLastError(ERROR_HANDLE_EOF);
+            return Copied::ReadFailed;
+        }
+        DWORD written = 0;
+        if (!::WriteFile(target, buffer.data(), block, &written, nullptr))
+            return Copied::WriteFailed;
+        if (written != block) {
+            ::SetLastError(ERROR_DISK_FULL);
+            return Copied::WriteFailed;
+        }
+        done += block;
+    }
+    return Copied::All;
+}
+
+// The hourglass while the split runs, which handles no messages meanwhile.
+class WaitCursor {
+public:
+    WaitCursor() : previous_(::SetCursor(::LoadCursorW(nullptr, IDC_WAIT))) {}
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+    ~WaitCursor() { ::SetCursor(previous_); }
+
+private:
+    HCURSOR previous_;
+};
+
+} // namespace
+
+FrmFileSplitter::FrmFileSplitter() : PageForm(L"frmFileSplitter") {}
+
+void FrmFileSplitter::CreateControls()
+{
+    Place({
+        PageFrameRow(fraSplitter),
+        {sevFrame1, &fraSplitter, {120, 120, 5775, 5535}, L"", L"File-Splitter"},
+        {Label5, &sevFrame1, {240, 480, 5295, 615}, L"2160", L"."},
+        {Label2, &sevFrame1, {240, 1320, 375, 255}, L"", L"1.)"},
+        {labelDateigroesse, &sevFrame1, {660, 1320, 3615, 255}, L"2210", L"."},
+        {chkFloppy, &sevFrame1, {660, 1680, 3615, 285}, L"", L"1,44 MB (Floppy-Disk)"},
+        {chkSelbst, &sevFrame1, {660, 2040, 2895, 285}, L"2220", L"."},
+        {textDateigroesse, &sevFrame1, {3660, 2025, 1095, 315}},
+        {Label3, &sevFrame1, {240, 2700, 375, 255}, L"", L"2.)"},
+        {buttonKopieren, &sevFrame1, {660, 2640, 2400, 375}, L"2230", L"."},
+        {labelInfo, &sevFrame1, {240, 3300, 5295, 855}},
+        {txtInfo, &sevFrame1, {240, 4560, 615, 285}, L"2170", nullptr, false},
+        {txtInfo2, &sevFrame1, {960, 4560, 615, 285}, L"2180", nullptr, false},
+        {txtInfo3, &sevFrame1, {1680, 4560, 615, 285}, L"2190", nullptr, false},
+        {txtFinished, &sevFrame1, {2400, 4560, 615, 285}, L"2200", nullptr, false},
+    });
+    SetTitledFrameColors(sevFrame1);
+    chkFloppy.SetValue(true);
+    textDateigroesse.SetText(L"1400");
+    textDateigroesse.SetEnabled(false);
+
+    chkFloppy.onClick = [this] { chkFloppy_Click(); };
+    chkSelbst.onClick = [this] { chkSelbst_Click(); };
+    buttonKopieren.onClick = [this] { buttonKopieren_Click(); };
+}
+
+void FrmFileSplitter::chkFloppy_Click()
+{
+    textDateigroesse.SetEnabled(false);
+}
+
+void FrmFileSplitter::chkSelbst_Click()
+{
+    textDateigroesse.SetEnabled(true);
+}
+
+std::wstring FrmFileSplitter::SelectSourceFile()
+{
+    cmdStandarddialog.CancelError = true;
+    cmdStandarddialog.DialogTitle = L"Select File Location";
+    cmdStandarddialog.Flags = OFN_FILEMUSTEXIST;
+    return cmdStandarddialog.ShowOpen(Hwnd()) ? cmdStandarddialog.FileName : std::wstring();
+}
+
+std::int64_t FrmFileSplitter::GetPartSize()
+{
+    if (chkFloppy.Value())
+        return split::FloppyPartSize;
+    const double kilobytes = split::LeadingNumber(textDateigroesse.Text());
+    if (kilobytes <= 0) {
+        MsgBox(L"Wrong Filesize", MB_ICONERROR);
+        ::SetFocus(textDateigroesse.Hwnd());
+        return 0;
+    }
+    MsgBox(L"yes", MB_OK);
+    return split::KilobytesToBytes(kilobytes);
+}
+
+void FrmFileSplitter::buttonKopieren_Click()
+{
+    MsgBox(txtInfo.Text(), MB_ICONINFORMATION);
+    const std::int64_t partSize = GetPartSize();
+    if (partSize <= 0)
+        return;
+    const std::wstring source = SelectSourceFile();
+    if (source.empty())
+        return;
+
+    win::unique_hfile file(::CreateFileW(source.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                         FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+    LARGE_INTEGER length{};
+    if (!file || !::GetFileSizeEx(file.get(), &length)) {
+        MsgBox(L"The file " + source + L" cannot be read:\r\n" + SystemErrorText(::GetLastError()), MB_ICONERROR);
+        return;
+    }
+    const auto total = static_cast<std::uint64_t>(length.QuadPart);
+    const auto size = static_cast<std::uint64_t>(partSize);
+    if (total < size) {
+        MsgBox(txtInfo2.Text(), MB_ICONEXCLAMATION);
+        return;
+    }
+    if (split::ReplacesSource(source, split::PartCount(total, size))) {
+        MsgBox(L"The file " + split::GetFileTitleOf(source) +
+                   L" has the name of one of its own parts or of their batch file, so splitting it would overwrite "
+                   L"it. Please rename it first.",
+               MB_ICONERROR);
+        return;
+    }
+
+    std::optional<Failure> failure;
+    {
+        WaitCursor hourglass;
+        failure = WriteParts(file.get(), source, total, size);
+    }
+    if (failure) {
+        labelInfo.SetCaption(L"");
+        MsgBox(L"The file could not be split: " + failure->file + L"\r\n" + SystemErrorText(failure->error) +
+                   L"\r\nThe parts written so far stay; no batch file joins them.",
+               MB_ICONERROR);
+        return;
+    }
+    labelInfo.SetCaption(txtFinished.Text());
+    ::UpdateWindow(labelInfo.Hwnd());
+}
+
+std::optional<FrmFileSplitter::Failure> FrmFileSplitter::WriteParts(HANDLE source, const std::wstring& sourcePath,
+                                                                  std::uint64_t total, std::uint64_t partSize)
+{
+    const std::wstring prefix = split::GetPartPrefix(sourcePath);
+    const std::wstring batchPath = split::BatchFileName(prefix);
+    // A batch file of an earlier split would claim a set that this one replaces part by part.
+    if (!::DeleteFileW(batchPath.c_str()) && ::GetLastError() != ERROR_FILE_NOT_FOUND)
+        return Failure{batchPath, ::GetLastError()};
+
+    std::vector<BYTE> buffer(CopyBlockSize);
+    std::vector<std::wstring> partTitles;
+    std::uint64_t number = 1;
+    for (std::uint64_t position = 0; position < total; position += partSize, ++number) {
+        const std::wstring part = split::PartName(prefix, number);
+        labelInfo.SetCaption(txtInfo3.Text() + L" " + part);
+        ::UpdateWindow(labelInfo.Hwnd());
+        ::DeleteFileW(part.c_str());
+        win::unique_hfile target(::CreateFileW(part.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                               FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+        if (!target)
+            return Failure{part, ::GetLastError()};
+        switch (CopyFileBlock(std::min(partSize, total - position), source, target.get(), buffer)) {
+        case Copied::All: break;
+        case Copied::ReadFailed: return Failure{sourcePath, ::GetLastError()};
+        case Copied::WriteFailed: return Failure{part, ::GetLastError()};
+        }
+        partTitles.push_back(split::GetFileTitleOf(part));
+    }
+    if (!WriteBatchFile(batchPath, batch::JoinParts(partTitles, split::GetFileTitleOf(sourcePath))))
+        return Failure{batchPath, ::GetLastError()};
+    return std::nullopt;
+}
