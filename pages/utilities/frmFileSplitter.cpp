@@ -15,6 +15,8 @@ ui::FormRef<FrmFileSplitter> frmFileSplitter;
 namespace {
 
 constexpr DWORD CopyBlockSize = 32768;
+// A part takes a few milliseconds; the progress text changes no faster than it can be read.
+constexpr DWORD ProgressIntervalMs = 100;
 
 enum class Copied { All, ReadFailed, WriteFailed };
 
@@ -42,6 +44,19 @@ Copied CopyFileBlock(std::uint64_t count, HANDLE source, HANDLE target, std::vec
         done += block;
     }
     return Copied::All;
+}
+
+// Replaces an existing part in place; a hidden or system file cannot be, so it goes first.
+win::unique_hfile CreatePart(const std::wstring& part)
+{
+    const auto create = [&part] {
+        return win::unique_hfile(::CreateFileW(part.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                               FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+    };
+    win::unique_hfile file = create();
+    if (!file && ::GetLastError() == ERROR_ACCESS_DENIED && ::DeleteFileW(part.c_str()))
+        file = create();
+    return file;
 }
 
 // The hourglass while the split runs, which handles no messages meanwhile.
@@ -179,14 +194,17 @@ std::optional<FrmFileSplitter::Failure> FrmFileSplitter::WriteParts(HANDLE sourc
 
     std::vector<BYTE> buffer(CopyBlockSize);
     std::vector<std::wstring> partTitles;
+    DWORD shownAt = 0;
     std::uint64_t number = 1;
     for (std::uint64_t position = 0; position < total; position += partSize, ++number) {
         const std::wstring part = split::PartName(prefix, number);
-        labelInfo.SetCaption(txtInfo3.Text() + L" " + part);
-        ::UpdateWindow(labelInfo.Hwnd());
-        ::DeleteFileW(part.c_str());
-        win::unique_hfile target(::CreateFileW(part.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                               FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+        // No events run during the split, so the text is painted at once.
+        if (number == 1 || ::GetTickCount() - shownAt >= ProgressIntervalMs) {
+            labelInfo.SetCaption(txtInfo3.Text() + L" " + part);
+            ::UpdateWindow(labelInfo.Hwnd());
+            shownAt = ::GetTickCount();
+        }
+        win::unique_hfile target = CreatePart(part);
         if (!target)
             return Failure{part, ::GetLastError()};
         switch (CopyFileBlock(std::min(partSize, total - position), source, target.get(), buffer)) {

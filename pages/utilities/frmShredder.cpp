@@ -18,11 +18,15 @@ namespace {
 
 constexpr wchar_t NotFoundText[] = L"File not found !";
 
+// Letting the event loop run costs more than writing a block, so the passes
+// offer it at every block and it runs at most this often.
+constexpr DWORD YieldIntervalMs = 20;
+
 // The passes go to the open file, from one block buffer filled anew whenever the byte changes.
 class FileTarget : public shred::Target {
 public:
     FileTarget(HANDLE file, const std::function<void(const ShredWrite&)>& observer)
-        : file_(file), observer_(observer), block_(shred::BlockSize, 0)
+        : file_(file), observer_(observer), block_(shred::BlockSize, 0), lastYield_(::GetTickCount())
     {
     }
 
@@ -44,13 +48,21 @@ public:
 
     void Rewind() override { ::SetFilePointer(file_, 0, nullptr, FILE_BEGIN); }
 
-    void YieldToEvents() override { ui::DoEvents(); }
+    void YieldToEvents() override
+    {
+        const DWORD now = ::GetTickCount();
+        if (now - lastYield_ < YieldIntervalMs)
+            return;
+        lastYield_ = now;
+        ui::DoEvents();
+    }
 
 private:
     HANDLE file_;
     const std::function<void(const ShredWrite&)>& observer_;
     std::vector<BYTE> block_;
     std::uint8_t blockValue_ = 0;
+    DWORD lastYield_;
 };
 
 std::uint64_t ClockSeed()

@@ -1,6 +1,6 @@
 // The file splitter on real files: part sizes and names, the batch line, the
-// size box, the faults it refuses or reports, and the batch file run in the
-// command interpreter, which must rebuild the source byte for byte.
+// size box, what it refuses or reports, and the batch file run in the command
+// interpreter, which must rebuild the source byte for byte.
 #include "pages/utilities/frmFileSplitter.h"
 #include "ui/win/Handles.h"
 #include "ui/win/Text.h"
@@ -11,220 +11,147 @@
 #include <windows.h>
 
 #include <string>
+#include <tuple>
 
-using testing_support::Click;
 using testing_support::FileExists;
-using testing_support::FormTest;
 using testing_support::ReadBytes;
 
 namespace {
 
-constexpr wchar_t Info[] = L"Choose the file to split.";
-constexpr wchar_t TooSmall[] = L"The file is smaller than one part.";
-constexpr wchar_t Writing[] = L"Writing part";
-constexpr wchar_t Finished[] = L"Done.";
-constexpr std::size_t Floppy = 1400 * 1024;
-
-class SplitterTest : public FormTest {
+class SplitterTest : public testing_support::FormTest {
 protected:
     void SetUp() override
     {
         FormTest::SetUp();
         folder = testing_support::FreshFolder(L"splitter-files");
-        FrmFileSplitter& page = frmFileSplitter();
-        page.txtInfo.SetText(Info);
-        page.txtInfo2.SetText(TooSmall);
-        page.txtInfo3.SetText(Writing);
-        page.txtFinished.SetText(Finished);
+        page.txtInfo.SetText(L"Choose the file.");
+        page.txtInfo2.SetText(L"Smaller than one part.");
+        page.txtInfo3.SetText(L"Writing part");
+        page.txtFinished.SetText(L"Done.");
     }
-
     void TearDown() override
     {
         FormTest::TearDown();
         testing_support::RemoveTree(folder);
     }
 
-    std::string MakeFile(const std::wstring& path, std::size_t size, std::uint32_t seed = 1)
+    std::string MakeFile(const std::wstring& name, std::size_t size, std::uint32_t seed = 1)
     {
         const std::string bytes = testing_support::PseudoRandomBytes(size, seed);
-        testing_support::WriteBytes(path, bytes);
+        testing_support::WriteBytes(folder + L"\\" + name, bytes);
         return bytes;
     }
-
-    // Splits `source` into parts of the typed size in KB, as the user does it.
-    void SplitCustom(const std::wstring& source, const std::wstring& kilobytes)
+    // Splits the file into parts of the typed size (empty: the floppy size), as the user does it.
+    void Split(const std::wstring& name, const std::wstring& kilobytes)
     {
-        FrmFileSplitter& page = frmFileSplitter();
-        Click(page.chkSelbst.Hwnd());
-        page.textDateigroesse.SetText(kilobytes);
-        seam.dialogAnswers = {source};
-        Click(page.buttonKopieren.Hwnd());
+        seam.messages.clear();
+        testing_support::Click((kilobytes.empty() ? page.chkFloppy : page.chkSelbst).Hwnd());
+        page.textDateigroesse.SetText(kilobytes.empty() ? L"5" : kilobytes);
+        seam.dialogAnswers = {folder + L"\\" + name};
+        testing_support::Click(page.buttonKopieren.Hwnd());
     }
+    std::wstring Batch(const std::wstring& name) { return win::FromAnsi(ReadBytes(folder + L"\\" + name)); }
 
+    FrmFileSplitter& page = frmFileSplitter();
     std::wstring folder;
 };
 
-std::wstring BatchLine(const std::wstring& path)
+TEST_F(SplitterTest, CutsIntoFullPartsAndARestNamedAfterTheLastDotAndJoinsThemInOneLine)
 {
-    return win::FromAnsi(ReadBytes(path));
-}
-
-TEST_F(SplitterTest, CutsIntoFullPartsAndARestAndJoinsThemInOneLine)
-{
-    struct Case {
-        std::size_t size;
-        std::size_t parts;
-        const wchar_t* line;
-    };
-    for (const Case& c : {Case{1024, 1, L"copy /b data.001 data.zip\r\n"},
-                          Case{3072, 3, L"copy /b data.001 + data.002 + data.003 data.zip\r\n"},
-                          Case{2560, 3, L"copy /b data.001 + data.002 + data.003 data.zip\r\n"}}) {
-        SCOPED_TRACE(c.size);
-        testing_support::RemoveTree(folder);
-        ::CreateDirectoryW(folder.c_str(), nullptr);
-        seam.messages.clear();
-        const std::wstring source = folder + L"\\data.zip";
-        const std::string bytes = MakeFile(source, c.size);
-        SplitCustom(source, L"1");
-
-        for (std::size_t k = 1; k <= c.parts; ++k) {
-            const std::string part = ReadBytes(folder + L"\\data.00" + std::to_wstring(k));
-            EXPECT_EQ(part, bytes.substr((k - 1) * 1024, 1024)) << "part " << k;
-        }
-        EXPECT_FALSE(FileExists(folder + L"\\data.00" + std::to_wstring(c.parts + 1)));
-        EXPECT_EQ(BatchLine(folder + L"\\data.bat"), c.line);
-        EXPECT_EQ(ReadBytes(source), bytes);
-        ASSERT_EQ(seam.messages.size(), 2u);
-        EXPECT_EQ(seam.messages[0].text, Info);
-        EXPECT_EQ(seam.messages[0].style, static_cast<UINT>(MB_ICONINFORMATION));
-        EXPECT_EQ(seam.messages[1].text, L"yes");
-        EXPECT_EQ(seam.messages[1].style, static_cast<UINT>(MB_OK));
-        EXPECT_EQ(frmFileSplitter->labelInfo.Caption(), Finished);
-    }
-    ASSERT_FALSE(seam.dialogs.empty());
+    const std::string bytes = MakeFile(L"data.zip", 2560);
+    // An earlier part, longer than the new one and hidden, so it cannot be overwritten in place.
+    MakeFile(L"data.002", 9000, 2);
+    ::SetFileAttributesW((folder + L"\\data.002").c_str(), FILE_ATTRIBUTE_HIDDEN);
+    Split(L"data.zip", L"1");
+    EXPECT_EQ(ReadBytes(folder + L"\\data.001"), bytes.substr(0, 1024));
+    EXPECT_EQ(ReadBytes(folder + L"\\data.002"), bytes.substr(1024, 1024));
+    EXPECT_EQ(ReadBytes(folder + L"\\data.003"), bytes.substr(2048));
+    EXPECT_EQ(Batch(L"data.bat"), L"copy /b data.001 + data.002 + data.003 data.zip\r\n");
+    ASSERT_EQ(seam.messages.size(), 2u);
+    EXPECT_EQ(seam.messages[0].text, L"Choose the file.");
+    EXPECT_EQ(seam.messages[0].style, static_cast<UINT>(MB_ICONINFORMATION));
+    EXPECT_EQ(seam.messages[1].text, L"yes");
+    EXPECT_EQ(seam.messages[1].style, static_cast<UINT>(MB_OK));
+    EXPECT_EQ(page.labelInfo.Caption(), L"Done.");
+    ASSERT_EQ(seam.dialogs.size(), 1u);
     EXPECT_EQ(seam.dialogs[0].title, L"Select File Location");
     EXPECT_EQ(seam.dialogs[0].flags, static_cast<DWORD>(OFN_FILEMUSTEXIST));
-    EXPECT_EQ(seam.dialogs[0].filter, L"");
-}
 
-TEST_F(SplitterTest, NamesThePartsAfterTheLastDotOfThePathWhereverItStands)
-{
-    MakeFile(folder + L"\\readme", 2048);
-    SplitCustom(folder + L"\\readme", L"1");
-    EXPECT_TRUE(FileExists(folder + L"\\readme.002"));
-    EXPECT_EQ(BatchLine(folder + L"\\readme.bat"), L"copy /b readme.001 + readme.002 readme\r\n");
+    // Exact multiples give only full parts; one part size gives one part.
+    MakeFile(L"even.bin", 3072);
+    Split(L"even.bin", L"1");
+    EXPECT_EQ(ReadBytes(folder + L"\\even.003").size(), 1024u);
+    EXPECT_FALSE(FileExists(folder + L"\\even.004"));
+    MakeFile(L"one.bin", 1024);
+    Split(L"one.bin", L"1");
+    EXPECT_EQ(Batch(L"one.bat"), L"copy /b one.001 one.bin\r\n");
 
-    const std::wstring dotted = folder + L"\\my.dir";
-    ::CreateDirectoryW(dotted.c_str(), nullptr);
-    MakeFile(dotted + L"\\readme", 2048);
-    SplitCustom(dotted + L"\\readme", L"1");
-    EXPECT_TRUE(FileExists(folder + L"\\my.001"));
+    MakeFile(L"readme", 2048);
+    Split(L"readme", L"1");
+    EXPECT_EQ(Batch(L"readme.bat"), L"copy /b readme.001 + readme.002 readme\r\n");
+    ::CreateDirectoryW((folder + L"\\my.dir").c_str(), nullptr);
+    MakeFile(L"my.dir\\readme", 2048);
+    Split(L"my.dir\\readme", L"1");
     EXPECT_TRUE(FileExists(folder + L"\\my.002"));
-    EXPECT_EQ(BatchLine(folder + L"\\my.bat"), L"copy /b my.001 + my.002 readme\r\n");
+    EXPECT_EQ(Batch(L"my.bat"), L"copy /b my.001 + my.002 readme\r\n");
 }
 
-TEST_F(SplitterTest, AnExistingPartIsReplacedNotAppendedTo)
+TEST_F(SplitterTest, TheSizeBoxCountsOnlyForTheCustomSizeAndOnlyUpToItsNumber)
 {
-    const std::wstring source = folder + L"\\data.zip";
-    const std::string bytes = MakeFile(source, 2048);
-    MakeFile(folder + L"\\data.002", 9000, 2);
-    SplitCustom(source, L"1");
-    EXPECT_EQ(ReadBytes(folder + L"\\data.002"), bytes.substr(1024));
-}
-
-TEST_F(SplitterTest, TheFloppySizeIgnoresTheTypedSizeAndAsksNothing)
-{
-    FrmFileSplitter& page = frmFileSplitter();
     EXPECT_TRUE(page.chkFloppy.Value());
     EXPECT_FALSE(page.textDateigroesse.Enabled());
-    Click(page.chkSelbst.Hwnd());
-    EXPECT_TRUE(page.textDateigroesse.Enabled());
-    page.textDateigroesse.SetText(L"5");
-    Click(page.chkFloppy.Hwnd());
+    MakeFile(L"disk.img", 1400 * 1024 + 10);
+    Split(L"disk.img", L"");
     EXPECT_FALSE(page.textDateigroesse.Enabled());
-
-    const std::wstring source = folder + L"\\disk.img";
-    MakeFile(source, Floppy + 10);
-    seam.dialogAnswers = {source};
-    Click(page.buttonKopieren.Hwnd());
-    ASSERT_EQ(seam.messages.size(), 1u);
-    EXPECT_EQ(ReadBytes(folder + L"\\disk.001").size(), Floppy);
+    EXPECT_EQ(seam.messages.size(), 1u);  // no "yes"
     EXPECT_EQ(ReadBytes(folder + L"\\disk.002").size(), 10u);
-}
 
-TEST_F(SplitterTest, TheTypedSizeIsReadUpToTheFirstCharacterThatIsNoPartOfANumber)
-{
-    const std::wstring source = folder + L"\\video.avi";
-    MakeFile(source, 700 * 1024 + 1);
-    SplitCustom(source, L"700 abc");
+    MakeFile(L"video.avi", 700 * 1024 + 1);
+    Split(L"video.avi", L"700 abc");
+    EXPECT_TRUE(page.textDateigroesse.Enabled());
     EXPECT_EQ(ReadBytes(folder + L"\\video.001").size(), 700u * 1024);
-    EXPECT_EQ(ReadBytes(folder + L"\\video.002").size(), 1u);
-}
 
-TEST_F(SplitterTest, ASizeThatIsNoPositiveNumberIsRefusedBeforeTheDialog)
-{
-    for (const wchar_t* typed : {L"abc", L"0", L"-3", L""}) {
-        seam.messages.clear();
-        SplitCustom(folder + L"\\none.bin", typed);
+    seam.dialogs.clear();
+    for (const wchar_t* typed : {L"abc", L"0", L"-3"}) {
+        Split(L"video.avi", typed);
         ASSERT_EQ(seam.messages.size(), 2u);
         EXPECT_EQ(seam.messages[1].text, L"Wrong Filesize");
         EXPECT_EQ(seam.messages[1].style, static_cast<UINT>(MB_ICONERROR));
     }
     EXPECT_TRUE(seam.dialogs.empty());
+
+    MakeFile(L"small.bin", 1000);
+    Split(L"small.bin", L"1");
+    EXPECT_EQ(seam.messages.back().text, L"Smaller than one part.");
+    EXPECT_EQ(seam.messages.back().style, static_cast<UINT>(MB_ICONEXCLAMATION));
+    EXPECT_FALSE(FileExists(folder + L"\\small.001") || FileExists(folder + L"\\small.bat"));
 }
 
-TEST_F(SplitterTest, AFileSmallerThanOnePartOrACancelledDialogWritesNothing)
-{
-    const std::wstring source = folder + L"\\small.bin";
-    MakeFile(source, 1000);
-    SplitCustom(source, L"1");
-    ASSERT_EQ(seam.messages.size(), 3u);
-    EXPECT_EQ(seam.messages[2].text, TooSmall);
-    EXPECT_EQ(seam.messages[2].style, static_cast<UINT>(MB_ICONEXCLAMATION));
-
-    SplitCustom(L"", L"1");
-    EXPECT_EQ(seam.messages.size(), 5u);
-    EXPECT_FALSE(FileExists(folder + L"\\small.001"));
-    EXPECT_FALSE(FileExists(folder + L"\\small.bat"));
-}
-
-TEST_F(SplitterTest, ASourceNamedLikeOneOfItsPartsIsRefusedBeforeAnythingIsWritten)
+TEST_F(SplitterTest, ASourceNamedLikeItsOwnPartsIsRefusedAndAFailedSplitLeavesNoBatchFile)
 {
     for (const wchar_t* name : {L"data.001", L"data.002", L"data.bat"}) {
-        SCOPED_TRACE(std::string(name, name + 8));
-        seam.messages.clear();
-        const std::wstring source = folder + L"\\" + name;
-        const std::string bytes = MakeFile(source, 3000);
-        SplitCustom(source, L"1");
-        EXPECT_EQ(ReadBytes(source), bytes);
-        ASSERT_EQ(seam.messages.size(), 3u);
-        EXPECT_EQ(seam.messages[2].style, static_cast<UINT>(MB_ICONERROR));
-        EXPECT_NE(seam.messages[2].text.find(name), std::wstring::npos);
-        ::DeleteFileW(source.c_str());
+        const std::string bytes = MakeFile(name, 3000);
+        Split(name, L"1");
+        EXPECT_EQ(ReadBytes(folder + L"\\" + name), bytes);
+        EXPECT_NE(seam.messages.back().text.find(name), std::wstring::npos);
+        ::DeleteFileW((folder + L"\\" + name).c_str());
     }
     WIN32_FIND_DATAW found{};
-    win::unique_hfind find(::FindFirstFileW((folder + L"\\data.*").c_str(), &found));
-    EXPECT_FALSE(find) << "a split file was written";
-}
+    EXPECT_FALSE(win::unique_hfind(::FindFirstFileW((folder + L"\\data.*").c_str(), &found)));
 
-TEST_F(SplitterTest, ASplitThatFailsMidwayIsReportedAndLeavesNoBatchFile)
-{
-    const std::wstring source = folder + L"\\data.zip";
-    MakeFile(source, 3000);
     // An earlier split's batch file, and a folder where part 2 would go.
+    MakeFile(L"data.zip", 3000);
     testing_support::WriteBytes(folder + L"\\data.bat", "copy /b data.001 + data.002 data.zip\r\n");
     ::CreateDirectoryW((folder + L"\\data.002").c_str(), nullptr);
-    SplitCustom(source, L"1");
-    ASSERT_EQ(seam.messages.size(), 3u);
-    EXPECT_EQ(seam.messages[2].style, static_cast<UINT>(MB_ICONERROR));
-    EXPECT_NE(seam.messages[2].text.find(L"data.002"), std::wstring::npos);
+    Split(L"data.zip", L"1");
+    EXPECT_EQ(seam.messages.back().style, static_cast<UINT>(MB_ICONERROR));
+    EXPECT_NE(seam.messages.back().text.find(L"data.002"), std::wstring::npos);
     EXPECT_TRUE(FileExists(folder + L"\\data.001"));
     EXPECT_FALSE(FileExists(folder + L"\\data.bat"));
-    EXPECT_NE(frmFileSplitter->labelInfo.Caption(), Finished);
 }
 
-// Runs the batch file in the command interpreter from its own folder, to its end.
-DWORD RunInItsFolder(const std::wstring& batchFile, const std::wstring& batchFolder)
+// Runs a batch file in the command interpreter from its own folder, to its end.
+DWORD RunInFolder(const std::wstring& batchFile, const std::wstring& batchFolder)
 {
     std::wstring commandLine = L"cmd.exe /c \"\"" + batchFile + L"\"\"";
     STARTUPINFOW startup{};
@@ -243,30 +170,20 @@ DWORD RunInItsFolder(const std::wstring& batchFile, const std::wstring& batchFol
 
 TEST_F(SplitterTest, TheBatchFileRebuildsTheSourceByteForByteInTheCommandInterpreter)
 {
-    struct Case {
-        const wchar_t* name;
-        std::size_t size;
-        const wchar_t* kilobytes;
-        const wchar_t* lastPart;
-    };
-    // A name with blanks, and a set of more than a thousand parts, too long for one line.
-    for (const Case& c : {Case{L"random data.bin", 5 * 3072 + 700, L"3", L"random data.006"},
-                          Case{L"many.bin", 1001 * 1024, L"1", L"many.1001"}}) {
-        SCOPED_TRACE(std::string(c.name, c.name + std::wcslen(c.name)));
-        const std::wstring source = folder + L"\\" + c.name;
-        const std::string bytes = MakeFile(source, c.size, 7);
-        SplitCustom(source, c.kilobytes);
-        ASSERT_TRUE(FileExists(folder + L"\\" + c.lastPart));
+    // A name with blanks, and more than a thousand parts: four digits, and too long for one line.
+    for (const auto& [name, size, kilobytes] : {std::tuple{L"random data.bin", 5 * 3072 + 700, L"3"},
+                                                std::tuple{L"many.bin", 1001 * 1024, L"1"}}) {
+        const std::string bytes = MakeFile(name, size, 7);
+        Split(name, kilobytes);
+        const std::wstring source = folder + L"\\" + name;
         const std::wstring prefix = source.substr(0, source.rfind(L'.') + 1);
-        if (c.size > 1000 * 1024) {
+        if (size > 1000 * 1024) {
             EXPECT_EQ(ReadBytes(prefix + L"1000").size(), 1024u);
         }
-        // The parts travel without the source.
+        // The parts travel without their source.
         ASSERT_TRUE(::MoveFileW(source.c_str(), (folder + L"\\original").c_str()));
-        EXPECT_EQ(RunInItsFolder(prefix + L"bat", folder), 0u);
-        const std::string rebuilt = ReadBytes(source);
-        EXPECT_EQ(rebuilt.size(), bytes.size());
-        EXPECT_TRUE(rebuilt == bytes) << "the joined file differs from the source";
+        EXPECT_EQ(RunInFolder(prefix + L"bat", folder), 0u);
+        EXPECT_TRUE(ReadBytes(source) == bytes) << "the joined file differs from the source";
         ::DeleteFileW((folder + L"\\original").c_str());
     }
 }
