@@ -87,6 +87,13 @@ target_link_options(subst_standin PRIVATE -municode)
 set_target_properties(subst_standin PROPERTIES OUTPUT_NAME subst RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/subst-standin)
 add_dependencies(vdrives_test subst_standin)
 
+# The file utilities' benchmark (scripts/benchmark-files.sh): the pages' own code, timed.
+add_executable(file_tools_timer tests/bench/file_tools_timer.cpp)
+target_compile_options(file_tools_timer PRIVATE ${BRVT_WARNINGS})
+target_link_options(file_tools_timer PRIVATE -municode)
+target_link_libraries(file_tools_timer PRIVATE brvt_lib)
+set_target_properties(file_tools_timer PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bench)
+
 # Screenshot tests: a driver program under Wine and a script that takes the
 # picture with ImageMagick and checks its pixels.
 function(brvt_screenshot_test name script)
