@@ -1,4 +1,4 @@
-// Special folders as the disk cleaner and the general page look them up.
+// Shell folders by number, as the disk cleaner and the general page look them up.
 #include "pages/system/modOrdnerErmitteln.h"
 
 #include <windows.h>
