@@ -10,11 +10,45 @@
 #include <psapi.h>
 
 #include <cstdint>
+#include <cstdlib>
+#include <functional>
+#include <new>
 #include <optional>
 #include <string>
 
 using testing_support::Click;
 using testing_support::FormTest;
+
+namespace {
+
+// A block that Windows cannot give half way through a cleaning, without
+// claiming this machine's memory: this program's own allocator refuses the
+// big allocation whose turn comes after `bigAllocationsGranted` more.
+constexpr std::size_t BigAllocation = 1 << 20;
+int bigAllocationsGranted = -1; // -1: every allocation is granted
+int bigAllocationsMade = 0;
+std::function<void()> onRefusal;
+
+} // namespace
+
+void* operator new(std::size_t size)
+{
+    if (size >= BigAllocation) {
+        ++bigAllocationsMade;
+        if (bigAllocationsGranted == 0) {
+            if (onRefusal)
+                onRefusal();
+            throw std::bad_alloc();
+        }
+        if (bigAllocationsGranted > 0)
+            --bigAllocationsGranted;
+    }
+    if (void* memory = std::malloc(size ? size : 1))
+        return memory;
+    throw std::bad_alloc();
+}
+void operator delete(void* memory) noexcept { std::free(memory); }
+void operator delete(void* memory, std::size_t) noexcept { std::free(memory); }
 
 namespace {
 
@@ -159,6 +193,37 @@ TEST_F(RamCleanerTest, MemoryThatCannotBeHadEndsTheCleaningAndTheProgramGoesOn)
     GiveMemory(64 * MB, 10 * MB);
     Click(page.Command1.Hwnd());
     EXPECT_EQ(page.Label1.Caption(), L"10 MB");
+}
+
+TEST_F(RamCleanerTest, ABlockRefusedHalfWayFreesWhatWasClaimedAndTheProgramGoesOn)
+{
+    // 64 MB: blocks of 1118481 characters, each one big allocation.
+    GiveMemory(64 * MB, 20 * MB);
+    FrmRamCleaner& page = frmRamCleaner.Get();
+    int valueAtRefusal = -1;
+    onRefusal = [&] { valueAtRefusal = page.ProgressBar1.Value(); };
+    PROCESS_MEMORY_COUNTERS before{};
+    ::GetProcessMemoryInfo(::GetCurrentProcess(), &before, sizeof before);
+    bigAllocationsMade = 0;
+    bigAllocationsGranted = 10;
+
+    Click(page.Command1.Hwnd());
+
+    bigAllocationsGranted = -1;
+    onRefusal = nullptr;
+    PROCESS_MEMORY_COUNTERS after{};
+    ::GetProcessMemoryInfo(::GetCurrentProcess(), &after, sizeof after);
+    EXPECT_EQ(bigAllocationsMade, 11) << "the cleaning stopped at the refused block";
+    EXPECT_EQ(valueAtRefusal, 10) << "the bar had gone half way";
+    EXPECT_LT(after.PagefileUsage, before.PagefileUsage + 8 * MB) << "the ten blocks claimed are freed";
+    EXPECT_FALSE(page.Cleaning());
+    EXPECT_FALSE(page.ProgressBar1.Visible());
+    EXPECT_EQ(page.ProgressBar1.Value(), 0);
+    EXPECT_EQ(::GetCursor(), ::LoadCursorW(nullptr, IDC_ARROW)) << "the pointer is back";
+
+    bigAllocationsMade = 0;
+    Click(page.Command1.Hwnd());
+    EXPECT_EQ(bigAllocationsMade, 21) << "the next cleaning claims every block";
 }
 
 } // namespace
