@@ -1,20 +1,21 @@
 #include "ui/CommonDialog.h"
 
 #include "ui/Effects.h"
+#include "ui/modWindow.h"
 
 namespace ui {
 
-bool CommonDialog::ShowOpen(HWND owner)
+bool CommonDialog::ShowOpen(HWND from)
 {
-    return Show(owner, false);
+    return Show(from, false);
 }
 
-bool CommonDialog::ShowSave(HWND owner)
+bool CommonDialog::ShowSave(HWND from)
 {
-    return Show(owner, true);
+    return Show(from, true);
 }
 
-bool CommonDialog::Show(HWND owner, bool save)
+bool CommonDialog::Show(HWND from, bool save)
 {
     effects::FileDialogRequest request;
     request.save = save;
@@ -22,7 +23,7 @@ bool CommonDialog::Show(HWND owner, bool save)
     request.filter = Filter;
     request.flags = Flags;
     request.fileName = FileName;
-    if (effects::Current().ShowFileDialog(owner, request)) {
+    if (effects::Current().ShowFileDialog(modWindow::DialogOwner(from), request)) {
         FileName = request.fileName;
         return true;
     }

@@ -16,11 +16,12 @@ public:
     DWORD Flags = 0;       // OFN_* option bits
     std::wstring FileName; // the chosen full path
 
-    bool ShowOpen(HWND owner);
-    bool ShowSave(HWND owner);
+    // Modal to the window that shows `from` (a page form, a control or a form).
+    bool ShowOpen(HWND from);
+    bool ShowSave(HWND from);
 
 private:
-    bool Show(HWND owner, bool save);
+    bool Show(HWND from, bool save);
 };
 
 } // namespace ui

@@ -1,6 +1,7 @@
 #include "ui/Effects.h"
 
 #include "ui/core/Product.h"
+#include "ui/modWindow.h"
 #include "ui/win/Handles.h"
 
 #include <commdlg.h>
@@ -212,5 +213,5 @@ void Install(Seam* seam)
 
 int MsgBox(const std::wstring& text, UINT style, const std::wstring& title)
 {
-    return effects::Current().ShowMessageBox(::GetActiveWindow(), text, title.empty() ? product::Title : title, style);
+    return effects::Current().ShowMessageBox(modWindow::DialogOwner(nullptr), text, title.empty() ? product::Title : title, style);
 }

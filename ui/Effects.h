@@ -83,5 +83,6 @@ void Install(Seam* seam);
 
 } // namespace effects
 
-// A message box; an empty title shows the product title.
+// A message box, modal to the window in front (see modWindow::DialogOwner); an
+// empty title shows the product title.
 int MsgBox(const std::wstring& text, UINT style = MB_OK, const std::wstring& title = L"");

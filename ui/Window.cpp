@@ -1,6 +1,8 @@
 #include "ui/Window.h"
 
 #include "ui/Effects.h"
+#include "ui/core/Product.h"
+#include "ui/modWindow.h"
 
 #include <exception>
 #include <string>
@@ -153,7 +155,8 @@ LRESULT CALLBACK Window::Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARA
 void EndWithUnexpectedError(const char* what) noexcept
 {
     const std::string text = std::string("Unexpected error: ") + (what ? what : "");
-    effects::Current().ShowMessageBox(nullptr, std::wstring(text.begin(), text.end()), L"", MB_ICONERROR | MB_OK);
+    effects::Current().ShowMessageBox(modWindow::DialogOwner(nullptr), std::wstring(text.begin(), text.end()),
+                                      product::Title, MB_ICONERROR | MB_OK);
     effects::Current().EndProgram(1);
     ::ExitProcess(1);
 }

@@ -9,4 +9,11 @@ namespace modWindow {
 // can still unload the window.
 void DisableCloseButton(HWND hWnd);
 
+// The owner for a dialog or message box that `from` opens: the shown top-level
+// window that holds it. A page form is never shown itself, so for a page it is
+// the window its page frame is shown in (the main window, the floating monitor,
+// the wizard). Without such a window (null, or a page not shown anywhere): the
+// active window, else the program's foremost shown form, else null.
+HWND DialogOwner(HWND from) noexcept;
+
 } // namespace modWindow

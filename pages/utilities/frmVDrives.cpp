@@ -7,6 +7,7 @@
 #include "shell/MenuPage.h"
 #include "shell/core/Paths.h"
 #include "ui/Effects.h"
+#include "ui/modWindow.h"
 
 #include <shlobj.h>
 
@@ -101,7 +102,7 @@ std::wstring FrmVDrives::BrowseForFolderByPath(const std::wstring& sSelPath)
         std::memcpy(startPath, sSelPath.c_str(), size);
 
     BROWSEINFOW request{};
-    request.hwndOwner = Hwnd();
+    request.hwndOwner = modWindow::DialogOwner(Hwnd());
     request.lpszTitle = BrowseTitle;
     request.lpfn = BrowseCallbackProc;
     request.lParam = reinterpret_cast<LPARAM>(startPath);

@@ -55,9 +55,9 @@ std::wstring SelectionOfCallback(const BROWSEINFOW& request)
 
 } // namespace
 
-int ScriptedSeam::ShowMessageBox(HWND, const std::wstring& text, const std::wstring& title, UINT style)
+int ScriptedSeam::ShowMessageBox(HWND owner, const std::wstring& text, const std::wstring& title, UINT style)
 {
-    messages.push_back({text, title, style});
+    messages.push_back({text, title, style, owner});
     if (whileMessageShown)
         whileMessageShown();
     if (messageAnswers.empty())
@@ -67,9 +67,10 @@ int ScriptedSeam::ShowMessageBox(HWND, const std::wstring& text, const std::wstr
     return answer;
 }
 
-bool ScriptedSeam::ShowFileDialog(HWND, effects::FileDialogRequest& request)
+bool ScriptedSeam::ShowFileDialog(HWND owner, effects::FileDialogRequest& request)
 {
     dialogs.push_back(request);
+    dialogOwners.push_back(owner);
     if (dialogAnswers.empty())
         return false;
     const std::wstring answer = dialogAnswers.front();

@@ -17,6 +17,7 @@ struct RecordedMessage {
     std::wstring text;
     std::wstring title;
     UINT style;
+    HWND owner = nullptr;
 };
 
 struct RecordedStart {
@@ -43,6 +44,7 @@ public:
     std::deque<int> messageAnswers;            // empty: IDOK
     std::vector<RecordedStart> starts;
     std::vector<effects::FileDialogRequest> dialogs;
+    std::vector<HWND> dialogOwners;            // the owner of each of `dialogs`
     std::deque<std::wstring> dialogAnswers;    // "" cancels; empty queue cancels
     std::wstring programFolder;                // empty: the real one
     std::vector<std::wstring> processes;       // programs started as new processes
