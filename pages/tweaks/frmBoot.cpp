@@ -72,21 +72,26 @@ void FrmBoot::CreateControls()
 
 void FrmBoot::Form_Load()
 {
-    // Selecting from code runs no click: the welcome picture stays until the user chooses.
+    // Selecting from code runs no click, so the preview follows the stored type here.
     tweaks::Load(*this, LogonRows);
+    ShowLogonPreview(optMaskClassic.Value());
     tweaks::Load(*this, Rows);
 }
 
 void FrmBoot::optMaskClassic_Click()
 {
     tweaks::WriteRows(*this, LogonRows, optMaskClassic);
-    picNormal.SetVisible(false);
-    picClassic.SetVisible(true);
+    ShowLogonPreview(true);
 }
 
 void FrmBoot::optMaskNormal_Click()
 {
     tweaks::WriteRows(*this, LogonRows, optMaskNormal);
-    picNormal.SetVisible(true);
-    picClassic.SetVisible(false);
+    ShowLogonPreview(false);
+}
+
+void FrmBoot::ShowLogonPreview(bool classic)
+{
+    picNormal.SetVisible(!classic);
+    picClassic.SetVisible(classic);
 }

@@ -27,6 +27,8 @@ protected:
 private:
     void optMaskClassic_Click();
     void optMaskNormal_Click();
+    // Shows the preview of the classic or of the welcome logon.
+    void ShowLogonPreview(bool classic);
 };
 
 extern ui::FormRef<FrmBoot> frmBoot;

@@ -584,9 +584,9 @@ TEST_F(TweakPagesTest, LogonTypeZeroOrAbsentSelectsTheClassicLogon)
         FrmBoot& page = frmBoot();
         EXPECT_EQ(page.optMaskClassic.Value(), classic) << stored;
         EXPECT_EQ(page.optMaskNormal.Value(), !classic) << stored;
-        // The pictures keep their design state until the user chooses.
-        EXPECT_TRUE(page.picNormal.Visible());
-        EXPECT_FALSE(page.picClassic.Visible());
+        // The preview shows the logon that is selected.
+        EXPECT_EQ(page.picClassic.Visible(), classic) << stored;
+        EXPECT_EQ(page.picNormal.Visible(), !classic) << stored;
         Restart();
     }
 }
