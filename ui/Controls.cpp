@@ -398,10 +398,21 @@ void Frame::PaintContent(HDC dc, const RECT& client) const
     ::DrawEdge(dc, &edge, EDGE_ETCHED, BF_RECT);
     if (caption_.empty())
         return;
-    win::SelectedObject font(dc, ::GetStockObject(DEFAULT_GUI_FONT));
+    win::SelectedObject font(dc, CaptionFont());
     ::SetBkColor(dc, RGB(255, 255, 255));
     ::SetTextColor(dc, RGB(0, 0, 0));
     ::TextOutW(dc, 8, 0, caption_.c_str(), static_cast<int>(caption_.size()));
+}
+
+void Frame::SetFont(const Font& font)
+{
+    font_ = CreateFontFor(font, Hwnd());
+    Redraw();
+}
+
+HFONT Frame::CaptionFont() const
+{
+    return font_ ? font_.get() : static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT));
 }
 
 HWND Frame::CreateHwnd(HWND parent, const RECT& bounds, DWORD style)
@@ -413,6 +424,8 @@ LRESULT Frame::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (win::IsPaintMessage(message))
         return win::AnswerPaint(*this, message, wParam);
+    if (message == WM_GETFONT)
+        return reinterpret_cast<LRESULT>(CaptionFont());
     return Control::HandleMessage(message, wParam, lParam);
 }
 

@@ -159,6 +159,8 @@ public:
     explicit Frame(std::wstring name, bool border = false);
 
     bool SetCaption(const std::wstring& text) override;
+    // The caption's font; without one the system's dialog font. WM_GETFONT tells it.
+    void SetFont(const Font& font);
     void PaintContent(HDC dc, const RECT& client) const;
 
 protected:
@@ -166,7 +168,10 @@ protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    HFONT CaptionFont() const;
+
     bool border_;
+    win::unique_hfont font_;
 };
 
 // The system's own push button.

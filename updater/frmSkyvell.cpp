@@ -221,6 +221,7 @@ void FrmSkyvell::CreateControls()
     });
     Picture1.SetPicture(WizardPicture({ToPixels(2355), ToPixels(3390)}));
     lblCaption.SetFont({L"Arial", 8.25, true});
+    frmTransfert.SetFont({L"Arial", 8.25, true});
     Percent.SetColors(::GetSysColor(COLOR_HIGHLIGHT), ::GetSysColor(COLOR_HIGHLIGHTTEXT));
 
     Timer.SetInterval(1000);

@@ -262,4 +262,20 @@ TEST_F(WizardConfiguration, TheWindowHasNoCloseCommand)
     EXPECT_TRUE(wizard.IsLoaded());
 }
 
+class WizardLayout : public WizardTest {};
+
+LONG CaptionWeight(const ui::Frame& frame)
+{
+    LOGFONTW font{};
+    const auto handle = reinterpret_cast<HFONT>(::SendMessageW(frame.Hwnd(), WM_GETFONT, 0, 0));
+    return ::GetObjectW(handle, sizeof font, &font) == sizeof font ? font.lfWeight : -1;
+}
+
+TEST_F(WizardLayout, TheTransferFrameHasABoldCaption)
+{
+    FrmSkyvell& wizard = Wizard();
+    EXPECT_EQ(CaptionWeight(wizard.frmTransfert), FW_BOLD);
+    EXPECT_LT(CaptionWeight(wizard.Frame1), FW_BOLD) << "a frame without its own font keeps the dialog font";
+}
+
 } // namespace
