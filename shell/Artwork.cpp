@@ -4,6 +4,7 @@
 #include <cmath>
 #include <map>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace art {
@@ -499,12 +500,20 @@ void DrawInfoBadge(Canvas& c, float s)
 
 Picture Get(ImageId id)
 {
-    static std::map<ImageId, Picture> cache;
-    Picture& slot = cache[id];
+    for (const Entry& e : kEntries)
+        if (e.id == id)
+            return Get(id, {e.width, e.height});
+    return nullptr;
+}
+
+Picture Get(ImageId id, SIZE size)
+{
+    static std::map<std::tuple<ImageId, LONG, LONG>, Picture> cache;
+    Picture& slot = cache[{id, size.cx, size.cy}];
     if (!slot)
         for (const Entry& e : kEntries)
             if (e.id == id)
-                slot = Drawn({e.width, e.height}, [&e](Canvas& c) { e.draw(c, e); });
+                slot = Drawn(size, [&e](Canvas& c) { e.draw(c, e); });
     return slot;
 }
 

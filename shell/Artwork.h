@@ -52,6 +52,8 @@ enum class ImageId {
 
 // Drawn once at first use and kept for the run; null for an unknown id.
 Picture Get(ImageId id);
+// The same picture drawn to fill a box of another size; kept per size.
+Picture Get(ImageId id, SIZE size);
 
 // Owned by this module and cached per size; callers never destroy it.
 HICON AboutIcon(int sizePixels);

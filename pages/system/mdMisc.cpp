@@ -52,7 +52,10 @@ void PrepareCpuDisplay(ui::PictureBox& gauge, ui::Label& usageLabel, ui::Picture
     usageLabel.SetAlignment(ui::Alignment::Centre);
     usageLabel.SetTransparent(true);
     graph.SetBackColor(RGB(0, 0, 0));
-    graph.SetPicture(art::Get(art::ImageId::CpuGraphGrid));
+    // The grid covers the whole box, whatever its size on this page.
+    RECT box;
+    ::GetClientRect(graph.Hwnd(), &box);
+    graph.SetPicture(art::Get(art::ImageId::CpuGraphGrid, {box.right, box.bottom}));
 }
 
 CpuSampling::CpuSampling(Display display, std::wstring failureText, UINT failureStyle)

@@ -252,6 +252,21 @@ TEST_F(CpuPagesTest, GraphDrawsTheWholeHistoryAcrossTheBox)
     EXPECT_NE(PixelOf(page.picGraph.Hwnd(), client.right / 2, client.bottom / 2), GaugeLit);
 }
 
+TEST_F(CpuPagesTest, TheGridFillsTheGraphBoxOnBothPages)
+{
+    ScriptLoads({100});
+    for (const HWND graph : {frmSysRes.Get().picGraph.Hwnd(), frmMonitor.Get().picGraph.Hwnd()}) {
+        RECT client;
+        ::GetClientRect(graph, &client);
+        SCOPED_TRACE(std::to_string(client.right) + " x " + std::to_string(client.bottom));
+        // The left edge is a grid line; the right edge and the bottom row are too.
+        const COLORREF grid = PixelOf(graph, 0, client.bottom / 2);
+        ASSERT_NE(grid, RGB(0, 0, 0));
+        EXPECT_EQ(PixelOf(graph, client.right - 1, client.bottom / 2), grid);
+        EXPECT_EQ(PixelOf(graph, client.right / 2 + 1, client.bottom - 1), grid);
+    }
+}
+
 TEST_F(CpuPagesTest, FailingSamplerStopsThePageOnce)
 {
     ScriptLoads({20, -1});
