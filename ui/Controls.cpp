@@ -54,10 +54,10 @@ void PaintParentBackground(HWND hwnd, HDC dc)
     ::SetViewportOrgEx(dc, previous.x, previous.y, nullptr);
 }
 
-// The width that drawn text covers: its advance, or more where its glyphs ink
+// The width that drawn text covers: `least`, or more where its glyphs ink
 // beyond it (italics, and fonts whose rendering is wider than their metrics,
 // as Wine's stand-ins for Arial are).
-int InkedWidth(HDC reference, HFONT font, const std::wstring& text, const RECT& measured)
+int InkedWidth(HDC reference, HFONT font, const std::wstring& text, const RECT& measured, int least)
 {
     TEXTMETRICW metrics{};
     {
@@ -84,11 +84,11 @@ int InkedWidth(HDC reference, HFONT font, const std::wstring& text, const RECT& 
     info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
     if (!::GetDIBits(memory.get(), bitmap.get(), 0, static_cast<UINT>(height), pixels.data(), &info, DIB_RGB_COLORS))
         return measured.right;
-    for (int x = width - 1; x >= measured.right; --x)
+    for (int x = width - 1; x >= least; --x)
         for (int y = 0; y < height; ++y)
             if ((pixels[static_cast<size_t>(y * width + x)] & 0xFFFFFF) != 0xFFFFFF)
                 return x + 1;
-    return measured.right;
+    return least;
 }
 
 MouseEvent EventOf(UINT button, WPARAM wParam, LPARAM lParam)
@@ -341,7 +341,17 @@ void Label::FitToText()
     RECT text{0, 0, 0, 0};
     const std::wstring measured = caption_.empty() ? L" " : caption_;
     ::DrawTextW(dc.get(), measured.c_str(), static_cast<int>(measured.size()), &text, DT_CALCRECT | DT_NOPREFIX);
-    const int width = caption_.empty() ? 0 : InkedWidth(dc.get(), hfont_.get(), caption_, text);
+    int width = 0;
+    if (!caption_.empty() && font_.underline) {
+        // An underline runs to the text's advance, which can lie well past the
+        // last letter (more so in Wine's stand-in fonts): the label ends with the
+        // ink of its words, and its underline with them.
+        Font words = font_;
+        words.underline = false;
+        width = InkedWidth(dc.get(), CreateFontFor(words, Hwnd()).get(), caption_, text, 0);
+    } else if (!caption_.empty()) {
+        width = InkedWidth(dc.get(), hfont_.get(), caption_, text, text.right);
+    }
     ::SetWindowPos(Hwnd(), nullptr, 0, 0, width, text.bottom, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 

@@ -3,10 +3,13 @@
 #include "pages/utilities/frmUtilities.h"
 
 #include "tests/wine/support/TestSupport.h"
+#include "ui/win/Handles.h"
 
 #include <windows.h>
 
+#include <algorithm>
 #include <string>
+#include <vector>
 
 using testing_support::Click;
 using testing_support::FormTest;
@@ -74,6 +77,52 @@ TEST_F(ToolLauncherTest, DiskCleanUpStartsByCommandLineWithoutTakingTheFocus)
     EXPECT_EQ(seam.messages[0].text, L"cleanmgr.exe could not be started.");
     EXPECT_EQ(seam.messages[0].style, static_cast<UINT>(MB_ICONERROR));
     EXPECT_TRUE(page.IsLoaded());
+}
+
+struct InkedRow {
+    int count = 0;  // inked pixels
+    int end = 0;    // one past the last inked column
+};
+
+// The ink of each row that the label shows.
+std::vector<InkedRow> RowsOf(const ui::Label& label)
+{
+    RECT client;
+    ::GetClientRect(label.Hwnd(), &client);
+    win::WindowDC screen(label.Hwnd());
+    win::unique_hdc memory(::CreateCompatibleDC(screen.get()));
+    win::unique_hbitmap bitmap(::CreateCompatibleBitmap(screen.get(), client.right, client.bottom));
+    win::SelectedObject selected(memory.get(), bitmap.get());
+    label.PaintContent(memory.get(), client);
+    std::vector<InkedRow> rows(static_cast<size_t>(client.bottom));
+    for (int y = 0; y < client.bottom; ++y)
+        for (int x = 0; x < client.right; ++x)
+            if (::GetPixel(memory.get(), x, y) != RGB(255, 255, 255)) {
+                ++rows[static_cast<size_t>(y)].count;
+                rows[static_cast<size_t>(y)].end = x + 1;
+            }
+    return rows;
+}
+
+TEST_F(ToolLauncherTest, EachLinksUnderlineEndsWithItsWords)
+{
+    FrmUtilities& page = frmUtilities.Get();
+    const wchar_t* captions[] = {L"Disk Cleanup", L"Task Manager", L"Registry Editor", L"Windows Update",
+                                 L"Zertifikate", L"Defragmentierung"};
+    for (const wchar_t* caption : captions) {
+        SCOPED_TRACE(::testing::PrintToString(std::wstring(caption)));
+        page.lblTask.SetCaption(caption);
+        const std::vector<InkedRow> rows = RowsOf(page.lblTask);
+        // The underline is the row with the most ink; the words lie above it.
+        const auto underline = std::max_element(rows.begin(), rows.end(),
+                                                [](const InkedRow& a, const InkedRow& b) { return a.count < b.count; });
+        ASSERT_NE(underline, rows.end());
+        int words = 0;
+        for (auto row = rows.begin(); row != underline; ++row)
+            words = std::max(words, row->end);
+        EXPECT_GT(words, 0);
+        EXPECT_EQ(underline->end, words);
+    }
 }
 
 } // namespace
