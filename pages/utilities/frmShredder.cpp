@@ -123,6 +123,11 @@ void FrmShredder::cmdSchredderIt_Click()
     if (path.empty())
         return;
     cmdSchredderIt.SetEnabled(false);
+    // A file left as it was, and why: saying "finished" would tell the user it is gone.
+    const auto reportUntouched = [&path](const wchar_t* why) {
+        MsgBox(L"The File : " + path + L"\r\n" + why + L" Nothing has been overwritten.", MB_ICONEXCLAMATION,
+               product::Title);
+    };
     const std::wstring warning = L"Warning:  " + txtPart1.Text() + L" " + txtPart2.Text();
     if (MsgBox(warning, MB_YESNO | MB_ICONEXCLAMATION, product::Title) == IDYES) {
         switch (Dateischredder(path, shred::Passes)) {
@@ -134,19 +139,14 @@ void FrmShredder::cmdSchredderIt_Click()
             // The user has just kept the file: nothing to say, and the path stays for another try.
             break;
         case Outcome::Link:
-            MsgBox(L"The File : " + path + L"\r\nis a link to another file or folder. Shredding it would overwrite "
-                   L"what it leads to, so nothing has been overwritten.",
-                   MB_ICONEXCLAMATION, product::Title);
+            reportUntouched(L"is a link to another file or folder: shredding it would overwrite what it leads to.");
             break;
         case Outcome::NotFound:
             MsgBox(NotFoundText, MB_ICONEXCLAMATION, product::Title);
             txtSchredderDir.SetText(L"");
             break;
         case Outcome::NotOpened:
-            // Saying "finished" here would tell the user a file is gone that is still there.
-            MsgBox(L"The File : " + path + L"\r\ncannot be opened for writing, perhaps because another program "
-                   L"uses it. Nothing has been overwritten.",
-                   MB_ICONEXCLAMATION, product::Title);
+            reportUntouched(L"cannot be opened for writing, perhaps because another program uses it.");
             break;
         case Outcome::Failed:
             break;

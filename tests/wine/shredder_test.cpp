@@ -168,8 +168,8 @@ TEST_F(ShredderTest, ALinkIsRefusedAndKeepsItsPath)
     EXPECT_TRUE(FileExists(link));
     ASSERT_EQ(seam.messages.size(), 2u);
     EXPECT_EQ(seam.messages[1].text, L"The File : " + link +
-                                         L"\r\nis a link to another file or folder. Shredding it would overwrite "
-                                         L"what it leads to, so nothing has been overwritten.");
+                                         L"\r\nis a link to another file or folder: shredding it would overwrite "
+                                         L"what it leads to. Nothing has been overwritten.");
     EXPECT_EQ(seam.messages[1].style, static_cast<UINT>(MB_ICONEXCLAMATION));
     EXPECT_EQ(frmShredder->txtSchredderDir.Text(), link);
 }
