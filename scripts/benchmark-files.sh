@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # File utilities benchmark (not a test): on a SIZE MB file (default 256) in
 # the build folder, the shredder's 36 passes against a bare loop writing the
-# same bytes with WriteFile in 32768-byte blocks, and the splitter into
-# 1400 KB parts against a bare 32768-byte read/write copy; RUNS (default 5)
-# of each, then the medians and the page's share of the bare throughput.
+# same bytes with WriteFile in 32768-byte blocks and flushing each pass to the
+# disk, and the splitter into 1400 KB parts against a bare 32768-byte
+# read/write copy into the same part files; RUNS (default 5) of each, then the
+# medians and the page's share of the bare throughput.
 #   scripts/benchmark-files.sh [runs] [size in MB]
 set -euo pipefail
 

@@ -1,9 +1,13 @@
 #include "pages/system/DiskFiles.h"
 
 #include "pages/system/core/FileNames.h"
+#include "pages/system/core/TemporaryFolderRule.h"
+#include "ui/Effects.h"
 #include "ui/win/Handles.h"
 
 #include <windows.h>
+
+#include <shlobj.h>
 
 #include <algorithm>
 #include <functional>
@@ -44,6 +48,40 @@ bool IsPlainFileMatching(const Entry& entry, std::wstring_view pattern)
     // The system's search also matches the short 8.3 name: "*.tmp" finds
     // "a.tmpl" through "A~1.TMP". Only the long name counts.
     return (entry.dwFileAttributes & NotPlain) == 0 && filenames::MatchesPattern(entry.cFileName, pattern);
+}
+
+// The path with its long names ("C:\PROGRA~1" is "C:\Program Files"); as it is when it cannot be resolved.
+std::wstring LongPath(const std::wstring& path)
+{
+    const DWORD size = ::GetLongPathNameW(path.c_str(), nullptr, 0);
+    if (size == 0)
+        return path;
+    std::wstring longPath(size, L'\0');
+    const DWORD length = ::GetLongPathNameW(path.c_str(), longPath.data(), size);
+    if (length == 0 || length >= size)
+        return path;
+    longPath.resize(length);
+    return longPath;
+}
+
+// The folders of the system and the user that the temporary-files action must leave alone.
+tempfolder::Guarded GuardedFolders()
+{
+    tempfolder::Guarded guarded;
+    wchar_t path[MAX_PATH] = L"";
+    const auto add = [&guarded, &path](UINT length) {
+        if (length > 0 && length < MAX_PATH)
+            guarded.withAncestors.push_back(LongPath(path));
+    };
+    add(::GetWindowsDirectoryW(path, MAX_PATH));
+    add(::GetSystemDirectoryW(path, MAX_PATH));
+    add(::GetSystemWow64DirectoryW(path, MAX_PATH));
+    for (const int folder : {CSIDL_PROGRAM_FILES, CSIDL_PROGRAM_FILESX86, CSIDL_PROFILE}) {
+        if (SUCCEEDED(::SHGetFolderPathW(nullptr, folder, nullptr, SHGFP_TYPE_CURRENT, path)))
+            add(static_cast<UINT>(::lstrlenW(path)));
+    }
+    guarded.programFolder = LongPath(effects::Current().ProgramFolder());
+    return guarded;
 }
 
 } // namespace
@@ -104,6 +142,15 @@ std::wstring TemporaryFolder()
     wchar_t path[MAX_PATH + 1] = L"";
     const DWORD length = ::GetTempPathW(MAX_PATH + 1, path);
     return length > 0 && length <= MAX_PATH ? path : L"";
+}
+
+TemporaryFolderCheck CheckTemporaryFolder(const std::wstring& folder)
+{
+    const DWORD attributes = folder.empty() ? INVALID_FILE_ATTRIBUTES : ::GetFileAttributesW(folder.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY))
+        return TemporaryFolderCheck::Missing;
+    return tempfolder::MayEmpty(LongPath(folder), GuardedFolders()) ? TemporaryFolderCheck::Usable
+                                                                    : TemporaryFolderCheck::NotTemporary;
 }
 
 } // namespace diskfiles

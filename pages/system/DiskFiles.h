@@ -30,4 +30,10 @@ std::optional<std::vector<std::wstring>> SubfolderNames(const std::wstring& fold
 // The user's temporary folder as the system names it; "" when it names none.
 std::wstring TemporaryFolder();
 
+// Whether the temporary-files action may empty a folder: one that exists and
+// is no drive root, Windows, system, program-files or profile folder, nor one
+// above them, nor the program's own folder.
+enum class TemporaryFolderCheck { Usable, Missing, NotTemporary };
+TemporaryFolderCheck CheckTemporaryFolder(const std::wstring& folder);
+
 } // namespace diskfiles

@@ -104,8 +104,22 @@ void FrmHDDCLean::cmdTempOrdner_Click()
 {
     // A warning only: the folder is emptied whatever the user does with it.
     MsgBox(txtBeachten.Text(), MB_ICONEXCLAMATION);
-    EmptyFolder(diskfiles::TemporaryFolder());
-    MsgBox(txtErfolgreich.Text(), MB_ICONINFORMATION);
+    const std::wstring folder = diskfiles::TemporaryFolder();
+    switch (diskfiles::CheckTemporaryFolder(folder)) {
+    case diskfiles::TemporaryFolderCheck::Usable:
+        EmptyFolder(folder);
+        MsgBox(txtErfolgreich.Text(), MB_ICONINFORMATION);
+        break;
+    case diskfiles::TemporaryFolderCheck::Missing:
+        MsgBox(L"The temporary folder " + folder + L" does not exist. Nothing has been deleted.", MB_ICONEXCLAMATION);
+        break;
+    case diskfiles::TemporaryFolderCheck::NotTemporary:
+        // TMP or TEMP naming such a folder, or the system falling back to the Windows folder.
+        MsgBox(L"The temporary folder is set to " + folder +
+                   L", a folder that holds more than temporary files. Nothing has been deleted.",
+               MB_ICONEXCLAMATION);
+        break;
+    }
 }
 
 void FrmHDDCLean::cmdSucheStarten_Click()

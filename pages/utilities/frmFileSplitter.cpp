@@ -59,6 +59,26 @@ win::unique_hfile CreatePart(const std::wstring& part)
     return file;
 }
 
+// The first of the split's own files, the batch file or a part, that exists already; "" when none does.
+std::wstring FirstExistingFile(const std::wstring& prefix, std::uint64_t partCount)
+{
+    const auto exists = [](const std::wstring& path) {
+        if (::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES)
+            return true;
+        const DWORD error = ::GetLastError();
+        return error != ERROR_FILE_NOT_FOUND && error != ERROR_PATH_NOT_FOUND;
+    };
+    const std::wstring batchPath = split::BatchFileName(prefix);
+    if (exists(batchPath))
+        return batchPath;
+    for (std::uint64_t number = 1; number <= partCount; ++number) {
+        std::wstring part = split::PartName(prefix, number);
+        if (exists(part))
+            return part;
+    }
+    return L"";
+}
+
 // The hourglass while the split runs, which handles no messages meanwhile.
 class WaitCursor {
 public:
@@ -159,13 +179,20 @@ void FrmFileSplitter::buttonKopieren_Click()
         MsgBox(txtInfo2.Text(), MB_ICONEXCLAMATION);
         return;
     }
-    if (split::ReplacesSource(source, split::PartCount(total, size))) {
+    const std::uint64_t partCount = split::PartCount(total, size);
+    if (split::ReplacesSource(source, partCount)) {
         MsgBox(L"The file " + split::GetFileTitleOf(source) +
                    L" has the name of one of its own parts or of their batch file, so splitting it would overwrite "
                    L"it. Please rename it first.",
                MB_ICONERROR);
         return;
     }
+    // A file of that name may be no part at all: "setup.bat" beside "setup.exe".
+    const std::wstring existing = FirstExistingFile(split::GetPartPrefix(source), partCount);
+    if (!existing.empty() &&
+        MsgBox(L"The file " + existing + L" already exists and would be replaced by the split.\r\nDo you want to go on?",
+               MB_YESNO | MB_ICONEXCLAMATION) != IDYES)
+        return;
 
     std::optional<Failure> failure;
     {

@@ -25,8 +25,9 @@ constexpr DWORD YieldIntervalMs = 20;
 // The passes go to the open file, from one block buffer filled anew whenever the byte changes.
 class FileTarget : public shred::Target {
 public:
-    FileTarget(HANDLE file, const std::function<void(const ShredWrite&)>& observer)
-        : file_(file), observer_(observer), block_(shred::BlockSize, 0), lastYield_(::GetTickCount())
+    FileTarget(HANDLE file, const FrmShredder& page)
+        : file_(file), observer_(page.onWrite), flushObserver_(page.onFlush), block_(shred::BlockSize, 0),
+          lastYield_(::GetTickCount())
     {
     }
 
@@ -48,6 +49,13 @@ public:
 
     void Rewind() override { ::SetFilePointer(file_, 0, nullptr, FILE_BEGIN); }
 
+    void Flush() override
+    {
+        ::FlushFileBuffers(file_);
+        if (flushObserver_)
+            flushObserver_();
+    }
+
     void YieldToEvents() override
     {
         const DWORD now = ::GetTickCount();
@@ -60,6 +68,7 @@ public:
 private:
     HANDLE file_;
     const std::function<void(const ShredWrite&)>& observer_;
+    const std::function<void()>& flushObserver_;
     std::vector<BYTE> block_;
     std::uint8_t blockValue_ = 0;
     DWORD lastYield_;
@@ -114,23 +123,30 @@ void FrmShredder::cmdSchredderIt_Click()
     if (path.empty())
         return;
     cmdSchredderIt.SetEnabled(false);
+    // A file left as it was, and why: saying "finished" would tell the user it is gone.
+    const auto reportUntouched = [&path](const wchar_t* why) {
+        MsgBox(L"The File : " + path + L"\r\n" + why + L" Nothing has been overwritten.", MB_ICONEXCLAMATION,
+               product::Title);
+    };
     const std::wstring warning = L"Warning:  " + txtPart1.Text() + L" " + txtPart2.Text();
     if (MsgBox(warning, MB_YESNO | MB_ICONEXCLAMATION, product::Title) == IDYES) {
         switch (Dateischredder(path, shred::Passes)) {
         case Outcome::Shredded:
-        case Outcome::Declined:
             MsgBox(txtVorgang.Text(), MB_ICONINFORMATION, product::Title);
             txtSchredderDir.SetText(L"");
+            break;
+        case Outcome::Declined:
+            // The user has just kept the file: nothing to say, and the path stays for another try.
+            break;
+        case Outcome::Link:
+            reportUntouched(L"is a link to another file or folder: shredding it would overwrite what it leads to.");
             break;
         case Outcome::NotFound:
             MsgBox(NotFoundText, MB_ICONEXCLAMATION, product::Title);
             txtSchredderDir.SetText(L"");
             break;
         case Outcome::NotOpened:
-            // Saying "finished" here would tell the user a file is gone that is still there.
-            MsgBox(L"The File : " + path + L"\r\ncannot be opened for writing, perhaps because another program "
-                   L"uses it. Nothing has been overwritten.",
-                   MB_ICONEXCLAMATION, product::Title);
+            reportUntouched(L"cannot be opened for writing, perhaps because another program uses it.");
             break;
         case Outcome::Failed:
             break;
@@ -146,6 +162,9 @@ FrmShredder::Outcome FrmShredder::Dateischredder(const std::wstring& path, int p
         const DWORD error = ::GetLastError();
         return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ? Outcome::NotFound : Outcome::Failed;
     }
+    // Writing through a symbolic link or junction would overwrite a file the user did not pick.
+    if (found.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT)
+        return Outcome::Link;
     // A folder is no file to shred.
     if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
         return Outcome::NotFound;
@@ -170,7 +189,7 @@ FrmShredder::Outcome FrmShredder::Dateischredder(const std::wstring& path, int p
             ? static_cast<std::uint64_t>(opened.QuadPart)
             : (static_cast<std::uint64_t>(found.nFileSizeHigh) << 32) | found.nFileSizeLow;
 
-    FileTarget target(file.get(), onWrite);
+    FileTarget target(file.get(), *this);
     shred::RandomBytes random(ClockSeed());
     shred::Overwrite(length, passes, target, random);
     // Closing the handle deletes the file.

@@ -36,6 +36,7 @@ public:
     enum class Outcome {
         Shredded,
         Declined,   // a protected file the user chose to keep
+        Link,       // a symbolic link or junction: what it leads to was not picked
         NotFound,
         NotOpened,  // in use by another program, or not writable: left as it was
         Failed,
@@ -44,8 +45,9 @@ public:
     // with random bytes, then deletes it.
     Outcome Dateischredder(const std::wstring& path, int passes);
 
-    // Told of every write of the overwriting: a hook for the tests.
+    // Told of every write of the overwriting and of every flush after a pass: hooks for the tests.
     std::function<void(const ShredWrite&)> onWrite;
+    std::function<void()> onFlush;
 
 protected:
     void CreateControls() override;

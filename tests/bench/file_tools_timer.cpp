@@ -1,10 +1,12 @@
 // File utilities benchmark: on a file of SIZE MB (default 256) in FOLDER, the
 // shredder's 36 passes against a bare loop that writes the same bytes with
-// WriteFile in 32768-byte blocks, and the splitter into 1400 KB parts against
-// a bare 32768-byte read and write copy of the same file; RUNS (default 5)
-// of each, taking turns, then the medians.
+// WriteFile in 32768-byte blocks and flushes each pass to the disk, and the
+// splitter into 1400 KB parts against a bare 32768-byte read and write copy
+// into the same part files; RUNS (default 5) of each, taking turns, then the
+// medians.
 //   file_tools_timer <folder> [runs] [size in MB]
 #include "pages/utilities/core/ShredPasses.h"
+#include "pages/utilities/core/SplitParts.h"
 #include "pages/utilities/frmFileSplitter.h"
 #include "pages/utilities/frmShredder.h"
 #include "ui/Effects.h"
@@ -94,20 +96,29 @@ void BareOverwrite(const std::wstring& path, std::uint64_t size)
             DWORD written = 0;
             ::WriteFile(file.get(), buffer.data(), Block, &written, nullptr);
         }
+        ::FlushFileBuffers(file.get());
         ::SetFilePointer(file.get(), 0, nullptr, FILE_BEGIN);
     }
 }
 
-void BareCopy(const std::wstring& from, const std::wstring& to)
+// The splitter's parts, written bare: the same names, count and sizes, one
+// 32768-byte read and write after the other.
+void BareSplit(const std::wstring& from, std::uint64_t size, std::uint64_t partSize)
 {
     win::unique_hfile source(
         ::CreateFileW(from.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
-    win::unique_hfile target(::CreateFileW(to.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+    const std::wstring prefix = split::GetPartPrefix(from);
     std::vector<BYTE> buffer(Block);
-    DWORD read = 0;
-    while (::ReadFile(source.get(), buffer.data(), Block, &read, nullptr) && read > 0) {
-        DWORD written = 0;
-        ::WriteFile(target.get(), buffer.data(), read, &written, nullptr);
+    for (std::uint64_t number = 1, position = 0; position < size; ++number, position += partSize) {
+        win::unique_hfile target(::CreateFileW(split::PartName(prefix, number).c_str(), GENERIC_WRITE, 0, nullptr,
+                                               CREATE_ALWAYS, 0, nullptr));
+        const std::uint64_t end = std::min(size, position + partSize);
+        for (std::uint64_t done = position; done < end; done += Block) {
+            const DWORD block = static_cast<DWORD>(std::min<std::uint64_t>(Block, end - done));
+            DWORD read = 0, written = 0;
+            ::ReadFile(source.get(), buffer.data(), block, &read, nullptr);
+            ::WriteFile(target.get(), buffer.data(), read, &written, nullptr);
+        }
     }
 }
 
@@ -169,13 +180,12 @@ int wmain(int argc, wchar_t** argv)
     // Turn about which goes first: each pays for what the other left the file system to tidy.
     for (int run = 0; run < 2 * runs; ++run) {
         if ((run + run / 2) % 2 == 0) {
-            splitBare.push_back(Timed([&] { BareCopy(source, folder + L"\\copy.bin"); }));
-            ::DeleteFileW((folder + L"\\copy.bin").c_str());
-            continue;
+            splitBare.push_back(Timed([&] { BareSplit(source, size, split::FloppyPartSize); }));
+        } else {
+            splitPage.push_back(Timed([&] { frmFileSplitter->buttonKopieren.onClick(); }));
+            if (::GetFileAttributesW((folder + L"\\source.bat").c_str()) == INVALID_FILE_ATTRIBUTES)
+                return std::fputs("the splitter wrote no batch file\n", stderr), 1;
         }
-        splitPage.push_back(Timed([&] { frmFileSplitter->buttonKopieren.onClick(); }));
-        if (::GetFileAttributesW((folder + L"\\source.bat").c_str()) == INVALID_FILE_ATTRIBUTES)
-            return std::fputs("the splitter wrote no batch file\n", stderr), 1;
         DeleteMatching(folder, L"source.0*");
         DeleteMatching(folder, L"source.1*");
         ::DeleteFileW((folder + L"\\source.bat").c_str());

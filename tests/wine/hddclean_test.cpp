@@ -10,6 +10,9 @@
 
 #include <windows.h>
 
+#include <shlobj.h>
+
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -287,25 +290,125 @@ void ExpectEmptied(const std::wstring& folder)
     EXPECT_TRUE(Exists(folder + L"\\sub\\inner.txt")) << "subfolders are left alone";
 }
 
-TEST_F(HDDCleanTest, TheTemporaryFolderIsEmptiedAfterAWarningThatCannotCancel)
-{
-    const std::wstring temporary = Folder(L"temp");
-    wchar_t previous[MAX_PATH] = L"";
-    ::GetEnvironmentVariableW(L"TMP", previous, MAX_PATH);
-    ::SetEnvironmentVariableW(L"TMP", temporary.c_str());
-    const win::unique_hfile held = FillFolder(temporary);
-    FrmHDDCLean& page = Page();
-    seam.messageAnswers = {IDCANCEL};
-    Click(page.cmdTempOrdner.Hwnd());
-    ::SetEnvironmentVariableW(L"TMP", previous[0] ? previous : nullptr);
+// Sets environment variables for one test case; "" removes one. The old values come back at the end.
+class Environment {
+public:
+    Environment(std::initializer_list<std::pair<const wchar_t*, std::wstring>> values)
+    {
+        for (const auto& [name, value] : values) {
+            wchar_t previous[MAX_PATH] = L"";
+            const DWORD length = ::GetEnvironmentVariableW(name, previous, MAX_PATH);
+            saved_.push_back({name, length > 0 && length < MAX_PATH ? std::optional<std::wstring>(previous) : std::nullopt});
+            ::SetEnvironmentVariableW(name, value.empty() ? nullptr : value.c_str());
+        }
+    }
+    Environment(const Environment&) = delete;
+    Environment& operator=(const Environment&) = delete;
+    ~Environment()
+    {
+        for (const auto& [name, value] : saved_)
+            ::SetEnvironmentVariableW(name, value ? value->c_str() : nullptr);
+    }
 
-    ExpectEmptied(temporary);
+private:
+    std::vector<std::pair<const wchar_t*, std::optional<std::wstring>>> saved_;
+};
+
+const std::wstring TemporaryWarning =
+    L"Please close all other programs first. Files that are still in use will be skipped.";
+
+std::wstring UserProfile()
+{
+    wchar_t path[MAX_PATH] = L"";
+    ::SHGetFolderPathW(nullptr, CSIDL_PROFILE, nullptr, SHGFP_TYPE_CURRENT, path);
+    return path;
+}
+
+TEST_F(HDDCleanTest, ATemporaryFolderBelowTheProfileIsEmptiedAfterAWarningThatCannotCancel)
+{
+    const std::wstring temporary = UserProfile() + L"\\AppData\\Local\\Temp\\hddclean-temp";
+    ASSERT_EQ(::SHCreateDirectoryExW(nullptr, temporary.c_str(), nullptr), ERROR_SUCCESS);
+    {
+        const win::unique_hfile held = FillFolder(temporary);
+        const Environment environment{{L"TMP", temporary}, {L"TEMP", temporary}};
+        FrmHDDCLean& page = Page();
+        seam.messageAnswers = {IDCANCEL};
+        Click(page.cmdTempOrdner.Hwnd());
+        ExpectEmptied(temporary);
+    }
+    testing_support::RemoveTree(temporary);
     ASSERT_EQ(seam.messages.size(), 2u);
-    EXPECT_EQ(seam.messages[0].text,
-              L"Please close all other programs first. Files that are still in use will be skipped.");
+    EXPECT_EQ(seam.messages[0].text, TemporaryWarning);
     EXPECT_EQ(seam.messages[0].style, static_cast<UINT>(MB_ICONEXCLAMATION));
     EXPECT_EQ(seam.messages[1].text, L"The temporary folder has been emptied.");
     EXPECT_EQ(seam.messages[1].style, static_cast<UINT>(MB_ICONINFORMATION));
+}
+
+TEST_F(HDDCleanTest, AFolderThatHoldsMoreThanTemporaryFilesIsNeverEmptied)
+{
+    wchar_t path[MAX_PATH] = L"";
+    ::GetWindowsDirectoryW(path, MAX_PATH);
+    const std::wstring windows = path;
+    ::GetSystemDirectoryW(path, MAX_PATH);
+    const std::wstring system = path;
+    ::SHGetFolderPathW(nullptr, CSIDL_PROGRAM_FILES, nullptr, SHGFP_TYPE_CURRENT, path);
+    const std::wstring programFiles = path;
+    ASSERT_GT(::GetShortPathNameW(programFiles.c_str(), path, MAX_PATH), 0u);
+    const std::wstring programFilesShort = path;
+    ASSERT_NE(programFilesShort, programFiles) << "the short name is to be tried";
+    const std::wstring profile = UserProfile();
+    // The language file comes from the real program folder first.
+    FrmHDDCLean& page = Page();
+    const std::wstring program = Folder(L"program");
+    seam.programFolder = program;
+    std::wstring programUpper = program;
+    ::CharUpperW(programUpper.data());
+
+    struct Case {
+        const char* what;
+        std::wstring tmp;      // TMP and TEMP; "" leaves both unset
+        std::wstring profile;  // USERPROFILE
+        std::wstring folder;   // the folder that must keep its files
+    };
+    const Case cases[] = {
+        {"drive root", L"C:\\", profile, L"C:"},
+        {"Windows folder", windows + L"\\", profile, windows},
+        {"Windows folder reached by ..", system + L"\\..", profile, windows},
+        {"system folder", system, profile, system},
+        {"program files by its short name", programFilesShort, profile, programFiles},
+        {"profile", profile, profile, profile},
+        {"above the profile", profile + L"\\..", profile, profile + L"\\.."},
+        {"program folder in other letters", programUpper, profile, program},
+        {"Windows' fallback when nothing is set", L"", L"", windows},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const std::wstring canary = c.folder + L"\\hddclean-canary.txt";
+        MakeFile(canary, FILE_ATTRIBUTE_HIDDEN);
+        seam.messages.clear();
+        {
+            const Environment environment{{L"TMP", c.tmp}, {L"TEMP", c.tmp}, {L"USERPROFILE", c.profile}};
+            Click(page.cmdTempOrdner.Hwnd());
+        }
+        EXPECT_TRUE(Exists(canary));
+        ::SetFileAttributesW(canary.c_str(), FILE_ATTRIBUTE_NORMAL);
+        ::DeleteFileW(canary.c_str());
+        ASSERT_EQ(seam.messages.size(), 2u);
+        EXPECT_EQ(seam.messages[0].text, TemporaryWarning);
+        EXPECT_EQ(seam.messages[1].text.rfind(L"The temporary folder is set to ", 0), 0u) << seam.messages[1].text;
+        EXPECT_NE(seam.messages[1].text.find(L"Nothing has been deleted."), std::wstring::npos);
+        EXPECT_EQ(seam.messages[1].style, static_cast<UINT>(MB_ICONEXCLAMATION));
+    }
+
+    seam.messages.clear();
+    const std::wstring missing = scratch_ + L"\\missing\\";
+    {
+        const Environment environment{{L"TMP", missing}, {L"TEMP", missing}};
+        Click(page.cmdTempOrdner.Hwnd());
+    }
+    ASSERT_EQ(seam.messages.size(), 2u);
+    EXPECT_EQ(seam.messages[1].text, L"The temporary folder " + missing + L" does not exist. Nothing has been deleted.");
+    EXPECT_EQ(seam.messages[1].style, static_cast<UINT>(MB_ICONEXCLAMATION));
 }
 
 // Points the user's cookies folder elsewhere; the prefix is thrown away after the run.

@@ -30,6 +30,9 @@ protected:
         frmShredder->txtPart2.SetText(L"Continue?");
         frmShredder->txtVorgang.SetText(L"Finished.");
         frmShredder->onWrite = [this](const ShredWrite& write) { writes.push_back(write); };
+        frmShredder->onFlush = [this] {
+            flushes.push_back({writes.size(), FileExists(frmShredder->txtSchredderDir.Text())});
+        };
     }
     void TearDown() override
     {
@@ -47,14 +50,21 @@ protected:
     void Shred(const std::wstring& path, std::initializer_list<int> answers)
     {
         writes.clear();
+        flushes.clear();
         seam.messages.clear();
         frmShredder->txtSchredderDir.SetText(path);
         seam.messageAnswers.assign(answers.begin(), answers.end());
         testing_support::Click(frmShredder->cmdSchredderIt.Hwnd());
     }
 
+    struct Flush {
+        std::size_t afterWrites;  // how many writes had gone before it
+        bool fileThere;           // not yet deleted
+    };
+
     std::wstring folder;
     std::vector<ShredWrite> writes;
+    std::vector<Flush> flushes;
 };
 
 TEST_F(ShredderTest, OverwritesExactlyTheFileThirtySixTimesWithThePatternsInOrderThenDeletesIt)
@@ -78,6 +88,12 @@ TEST_F(ShredderTest, OverwritesExactlyTheFileThirtySixTimesWithThePatternsInOrde
             else
                 ASSERT_NE(writes[i].byte, 0) << "write " << i;
         }
+        // Each pass reaches the disk before the next one begins, and the last before the delete.
+        ASSERT_EQ(flushes.size(), 36u);
+        for (std::size_t run = 0; run < flushes.size(); ++run) {
+            EXPECT_EQ(flushes[run].afterWrites, (run + 1) * perRun) << "flush " << run;
+            EXPECT_TRUE(flushes[run].fileThere) << "flush " << run;
+        }
         EXPECT_FALSE(FileExists(path));
         ASSERT_EQ(seam.messages.size(), 2u);
         EXPECT_EQ(seam.messages[0].text, L"Warning:  It will be overwritten. Continue?");
@@ -99,11 +115,13 @@ TEST_F(ShredderTest, AProtectedFileLosesItsProtectionOnYesAndStaysAsItWasOnNo)
     EXPECT_TRUE(writes.empty());
     EXPECT_EQ(::GetFileAttributesW(kept.c_str()), attributes);
     EXPECT_EQ(ReadBytes(kept), content);
-    ASSERT_EQ(seam.messages.size(), 3u);
+    // Nothing claims a shredding that did not happen, and the path stays.
+    ASSERT_EQ(seam.messages.size(), 2u);
     EXPECT_EQ(seam.messages[1].text, L"The File : " + kept + L"\r\nis protected ! Do you really want to shred it ?");
     EXPECT_EQ(seam.messages[1].style, YesNoWarning);
     EXPECT_EQ(seam.messages[1].title, L"Info");
-    EXPECT_EQ(seam.messages[2].text, L"Finished.");
+    EXPECT_EQ(frmShredder->txtSchredderDir.Text(), kept);
+    EXPECT_TRUE(frmShredder->cmdSchredderIt.Enabled());
 
     const std::wstring shredded = MakeFile(L"shredded.bin", 5000);
     ::SetFileAttributesW(shredded.c_str(), FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_ARCHIVE);
@@ -136,6 +154,24 @@ TEST_F(ShredderTest, AFileInUseStaysWholeAndIsReportedAndAFileThatHasGoneIsRepor
     EXPECT_EQ(seam.messages[1].text, L"File not found !");
     EXPECT_EQ(seam.messages[1].style, static_cast<UINT>(MB_ICONEXCLAMATION));
     EXPECT_EQ(frmShredder->txtSchredderDir.Text(), L"");
+}
+
+TEST_F(ShredderTest, ALinkIsRefusedAndKeepsItsPath)
+{
+    // The symbolic link that the build made for the disk cleaner's test; Wine
+    // shows a link to a folder as a reparse point, but not one to a file.
+    const std::wstring link = testing_support::TestProgramFolder() + L"\\hddclean-fixture\\tree\\link";
+    ASSERT_TRUE(::GetFileAttributesW(link.c_str()) & FILE_ATTRIBUTE_REPARSE_POINT)
+        << "the link is missing: configure the build again";
+    Shred(link, {IDYES});
+    EXPECT_TRUE(writes.empty());
+    EXPECT_TRUE(FileExists(link));
+    ASSERT_EQ(seam.messages.size(), 2u);
+    EXPECT_EQ(seam.messages[1].text, L"The File : " + link +
+                                         L"\r\nis a link to another file or folder: shredding it would overwrite "
+                                         L"what it leads to. Nothing has been overwritten.");
+    EXPECT_EQ(seam.messages[1].style, static_cast<UINT>(MB_ICONEXCLAMATION));
+    EXPECT_EQ(frmShredder->txtSchredderDir.Text(), link);
 }
 
 } // namespace

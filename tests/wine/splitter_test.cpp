@@ -62,12 +62,13 @@ TEST_F(SplitterTest, CutsIntoFullPartsAndARestNamedAfterTheLastDotAndJoinsThemIn
     // An earlier part, longer than the new one and hidden, so it cannot be overwritten in place.
     MakeFile(L"data.002", 9000, 2);
     ::SetFileAttributesW((folder + L"\\data.002").c_str(), FILE_ATTRIBUTE_HIDDEN);
+    seam.messageAnswers = {IDOK, IDOK, IDYES};
     Split(L"data.zip", L"1");
     EXPECT_EQ(ReadBytes(folder + L"\\data.001"), bytes.substr(0, 1024));
     EXPECT_EQ(ReadBytes(folder + L"\\data.002"), bytes.substr(1024, 1024));
     EXPECT_EQ(ReadBytes(folder + L"\\data.003"), bytes.substr(2048));
     EXPECT_EQ(Batch(L"data.bat"), L"copy /b data.001 + data.002 + data.003 data.zip\r\n");
-    ASSERT_EQ(seam.messages.size(), 2u);
+    ASSERT_EQ(seam.messages.size(), 3u);
     EXPECT_EQ(seam.messages[0].text, L"Choose the file.");
     EXPECT_EQ(seam.messages[0].style, static_cast<UINT>(MB_ICONINFORMATION));
     EXPECT_EQ(seam.messages[1].text, L"yes");
@@ -143,11 +144,49 @@ TEST_F(SplitterTest, ASourceNamedLikeItsOwnPartsIsRefusedAndAFailedSplitLeavesNo
     MakeFile(L"data.zip", 3000);
     testing_support::WriteBytes(folder + L"\\data.bat", "copy /b data.001 + data.002 data.zip\r\n");
     ::CreateDirectoryW((folder + L"\\data.002").c_str(), nullptr);
+    seam.messageAnswers = {IDOK, IDOK, IDYES};
     Split(L"data.zip", L"1");
     EXPECT_EQ(seam.messages.back().style, static_cast<UINT>(MB_ICONERROR));
     EXPECT_NE(seam.messages.back().text.find(L"data.002"), std::wstring::npos);
     EXPECT_TRUE(FileExists(folder + L"\\data.001"));
     EXPECT_FALSE(FileExists(folder + L"\\data.bat"));
+}
+
+TEST_F(SplitterTest, AnExistingBatchFileOrPartIsReplacedOnlyWhenTheUserSaysSo)
+{
+    // setup.exe in parts of 1 KB: setup.001 to setup.003 and setup.bat.
+    const std::string bytes = MakeFile(L"setup.exe", 2500);
+    for (const wchar_t* existing : {L"setup.bat", L"setup.001", L"setup.003"}) {
+        SCOPED_TRACE(testing::Message() << win::ToAnsi(existing));
+        const std::wstring path = folder + L"\\" + existing;
+        const std::string unrelated = MakeFile(existing, 100, 9);
+        seam.messageAnswers = {IDOK, IDOK, IDNO};
+        page.labelInfo.SetCaption(L"before");
+        Split(L"setup.exe", L"1");
+        ASSERT_EQ(seam.messages.size(), 3u);
+        EXPECT_EQ(seam.messages[2].text,
+                  L"The file " + path + L" already exists and would be replaced by the split.\r\nDo you want to go on?");
+        EXPECT_EQ(seam.messages[2].style, static_cast<UINT>(MB_YESNO | MB_ICONEXCLAMATION));
+        EXPECT_EQ(ReadBytes(path), unrelated);
+        for (const wchar_t* other : {L"setup.bat", L"setup.001", L"setup.002", L"setup.003"})
+            EXPECT_EQ(FileExists(folder + L"\\" + other), std::wstring(other) == existing) << win::ToAnsi(other);
+        EXPECT_EQ(page.labelInfo.Caption(), L"before");
+
+        seam.messageAnswers = {IDOK, IDOK, IDYES};
+        Split(L"setup.exe", L"1");
+        EXPECT_EQ(ReadBytes(folder + L"\\setup.001") + ReadBytes(folder + L"\\setup.002") +
+                      ReadBytes(folder + L"\\setup.003"),
+                  bytes);
+        EXPECT_EQ(Batch(L"setup.bat"), L"copy /b setup.001 + setup.002 + setup.003 setup.exe\r\n");
+        for (const wchar_t* made : {L"setup.bat", L"setup.001", L"setup.002", L"setup.003"})
+            ::DeleteFileW((folder + L"\\" + made).c_str());
+    }
+
+    // A number beyond the set is no part of it.
+    MakeFile(L"setup.004", 100, 9);
+    Split(L"setup.exe", L"1");
+    EXPECT_EQ(seam.messages.size(), 2u);
+    EXPECT_EQ(Batch(L"setup.bat"), L"copy /b setup.001 + setup.002 + setup.003 setup.exe\r\n");
 }
 
 // Runs a batch file in the command interpreter from its own folder, to its end.

@@ -20,6 +20,7 @@ void Overwrite(std::uint64_t length, int passes, Target& target, RandomBytes& ra
                     target.YieldToEvents();
             }
             target.Write(layout.rest, FixedPatterns[pattern].rest);
+            target.Flush();
             target.Rewind();
         }
     }
@@ -28,6 +29,7 @@ void Overwrite(std::uint64_t length, int passes, Target& target, RandomBytes& ra
         for (std::uint64_t block = 0; block < layout.blocks; ++block)
             target.Write(BlockSize, random.Next());
         target.Write(layout.rest, random.Next());
+        target.Flush();
         target.Rewind();
     }
 }

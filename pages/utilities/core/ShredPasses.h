@@ -40,6 +40,8 @@ public:
     virtual void Write(std::uint32_t count, std::uint8_t value) = 0;
     // Back to offset 0.
     virtual void Rewind() = 0;
+    // Sends what was written to the storage, past the system's cache.
+    virtual void Flush() = 0;
     // Lets the event loop handle what is waiting.
     virtual void YieldToEvents() = 0;
 };
@@ -56,7 +58,8 @@ private:
 };
 
 // `passes` fixed passes of the three patterns, then `passes` random passes,
-// each pattern and pass over exactly `length` bytes from offset 0.
+// each pattern and pass over exactly `length` bytes from offset 0 and flushed
+// before the next begins: else the cache may keep all but the last, or none.
 void Overwrite(std::uint64_t length, int passes, Target& target, RandomBytes& random);
 
 } // namespace shred

@@ -1,0 +1,108 @@
+#include "pages/system/core/TemporaryFolderRule.h"
+
+namespace tempfolder {
+
+namespace {
+
+wchar_t Upper(wchar_t c)
+{
+    return c >= L'a' && c <= L'z' ? static_cast<wchar_t>(c - L'a' + L'A') : c;
+}
+
+bool IsLetter(wchar_t c)
+{
+    return (c >= L'A' && c <= L'Z') || (c >= L'a' && c <= L'z');
+}
+
+// Splits off the root ("C:\" or "\\SERVER\SHARE\"); false when the path has none.
+bool SplitRoot(std::wstring_view path, std::wstring& root, std::wstring_view& rest)
+{
+    constexpr std::wstring_view Device = L"\\\\?\\";
+    constexpr std::wstring_view DeviceUnc = L"\\\\?\\UNC\\";
+    bool share = false;
+    if (path.substr(0, DeviceUnc.size()) == DeviceUnc) {
+        path.remove_prefix(DeviceUnc.size());
+        share = true;
+    } else if (path.substr(0, Device.size()) == Device) {
+        path.remove_prefix(Device.size());
+    } else if (path.substr(0, 2) == L"\\\\") {
+        path.remove_prefix(2);
+        share = true;
+    }
+    if (!share) {
+        if (path.size() < 2 || !IsLetter(path[0]) || path[1] != L':' || (path.size() > 2 && path[2] != L'\\'))
+            return false;
+        root = {Upper(path[0]), L':', L'\\'};
+        rest = path.substr(2);
+        return true;
+    }
+    // Server and share name make the root of a network path.
+    const std::size_t serverEnd = path.find(L'\\');
+    if (serverEnd == 0 || serverEnd == std::wstring_view::npos || serverEnd + 1 >= path.size())
+        return false;
+    const std::size_t shareEnd = path.find(L'\\', serverEnd + 1);
+    const std::wstring_view name = path.substr(0, shareEnd);
+    if (name.back() == L'\\')
+        return false;
+    root = L"\\\\" + std::wstring(name) + L"\\";
+    rest = shareEnd == std::wstring_view::npos ? std::wstring_view() : path.substr(shareEnd);
+    return true;
+}
+
+// Whether `folder` is `other` or one of the folders above it.
+bool IsSameOrAbove(const std::wstring& folder, const std::wstring& other)
+{
+    if (folder.empty() || other.empty() || other.compare(0, folder.size(), folder) != 0)
+        return false;
+    return other.size() == folder.size() || folder.back() == L'\\' || other[folder.size()] == L'\\';
+}
+
+} // namespace
+
+std::wstring Normalised(std::wstring_view path)
+{
+    std::wstring slashed(path);
+    for (wchar_t& c : slashed)
+        c = c == L'/' ? L'\\' : Upper(c);
+    std::wstring root;
+    std::wstring_view rest;
+    if (!SplitRoot(slashed, root, rest))
+        return L"";
+    std::vector<std::wstring> names;
+    while (!rest.empty()) {
+        const std::size_t end = rest.find(L'\\');
+        std::wstring name(rest.substr(0, end));
+        rest = end == std::wstring_view::npos ? std::wstring_view() : rest.substr(end + 1);
+        if (name == L"..") {
+            if (!names.empty())
+                names.pop_back();
+            continue;
+        }
+        while (!name.empty() && (name.back() == L'.' || name.back() == L' '))
+            name.pop_back();
+        if (!name.empty())
+            names.push_back(std::move(name));
+    }
+    std::wstring result = root;
+    for (const std::wstring& name : names)
+        result += name + L'\\';
+    if (!names.empty())
+        result.pop_back();
+    return result;
+}
+
+bool MayEmpty(std::wstring_view folder, const Guarded& guarded)
+{
+    const std::wstring path = Normalised(folder);
+    // No root, or the root itself.
+    if (path.empty() || path.back() == L'\\')
+        return false;
+    if (path == Normalised(guarded.programFolder))
+        return false;
+    for (const std::wstring& other : guarded.withAncestors)
+        if (IsSameOrAbove(path, Normalised(other)))
+            return false;
+    return true;
+}
+
+} // namespace tempfolder

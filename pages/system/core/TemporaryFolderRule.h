@@ -1,0 +1,30 @@
+#pragma once
+// Which folder the temporary-files action may empty. TMP or TEMP may name any
+// folder, and the system falls back to the Windows folder when neither is set;
+// emptying a drive root, the Windows folder or the profile would destroy files
+// that are no temporary files.
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tempfolder {
+
+// The folders the action must never empty.
+struct Guarded {
+    // The Windows, system, program-files and profile folders: neither these nor any folder above them.
+    std::vector<std::wstring> withAncestors;
+    // The program's own folder: this one alone.
+    std::wstring programFolder;
+};
+
+// One spelling of a full path: backslashes, no "." or ".." steps, no trailing
+// dots or blanks in a name (the system drops them), no closing backslash except
+// at a drive root ("C:\") or share root ("\\server\share\"), letters A to Z
+// in upper case. "" when the path starts at no drive or share.
+std::wstring Normalised(std::wstring_view path);
+
+// Whether the temporary-files action may delete the files of `folder`. Paths
+// are compared without case, after normalising; the caller gives long names.
+bool MayEmpty(std::wstring_view folder, const Guarded& guarded);
+
+} // namespace tempfolder

@@ -1,0 +1,68 @@
+// Which folders the temporary-files action may empty, against a machine laid out as a test table.
+#include "pages/system/core/TemporaryFolderRule.h"
+
+#include <gtest/gtest.h>
+
+#include <cwchar>
+
+#include <string>
+
+namespace {
+
+TEST(TemporaryFolderRule, PathsAreSpelledOneWay)
+{
+    const std::pair<const wchar_t*, const wchar_t*> cases[] = {
+        {L"c:\\Windows\\", L"C:\\WINDOWS"},
+        {L"C:/Users/Ann/./AppData\\\\Local", L"C:\\USERS\\ANN\\APPDATA\\LOCAL"},
+        {L"C:\\Windows\\System32\\..", L"C:\\WINDOWS"},
+        {L"C:\\..\\..", L"C:\\"},
+        {L"C:", L"C:\\"},
+        {L"C:\\Windows. \\", L"C:\\WINDOWS"},
+        {L"\\\\?\\C:\\Temp", L"C:\\TEMP"},
+        {L"\\\\Server\\Share", L"\\\\SERVER\\SHARE\\"},
+        {L"\\\\?\\UNC\\server\\share\\tmp\\", L"\\\\SERVER\\SHARE\\TMP"},
+        // No drive or share to start from.
+        {L"Temp", L""},
+        {L"C:Temp", L""},
+        {L"\\Temp", L""},
+        {L"\\\\server", L""},
+        {L"", L""},
+    };
+    for (const auto& [path, normalised] : cases)
+        EXPECT_EQ(tempfolder::Normalised(path), normalised) << std::string(path, path + std::wcslen(path));
+}
+
+TEST(TemporaryFolderRule, RefusesRootsTheSystemsFoldersAndWhatLiesAboveThem)
+{
+    const tempfolder::Guarded machine{
+        {L"C:\\Windows", L"C:\\Windows\\system32", L"C:\\Program Files", L"C:\\Program Files (x86)",
+         L"C:\\Users\\Ann", L""},
+        L"D:\\Tools\\Brevantor"};
+    const std::pair<const wchar_t*, bool> cases[] = {
+        {L"C:\\Users\\Ann\\AppData\\Local\\Temp\\", true},
+        {L"C:\\Users\\Ann\\AppData\\Local\\Temp\\2", true},
+        {L"C:\\Windows\\Temp", true},
+        {L"D:\\Tools\\Brevantor\\Temp", true},
+        {L"D:\\Tools", true},  // above the program's folder is no program folder
+        {L"C:\\Users\\Annette", true},
+        {L"\\\\server\\share\\temp", true},
+        {L"C:\\", false},
+        {L"d:", false},
+        {L"\\\\server\\share\\", false},
+        {L"C:\\WINDOWS\\", false},
+        {L"c:\\windows\\System32", false},
+        {L"C:\\Windows\\System32\\..", false},
+        {L"C:\\Users\\Ann\\AppData\\..\\", false},
+        {L"C:\\Program Files (x86)", false},
+        {L"C:\\Program Files", false},
+        {L"C:\\Users\\ann", false},
+        {L"C:\\Users", false},
+        {L"D:\\Tools\\Brevantor\\", false},
+        {L"Temp", false},
+        {L"", false},
+    };
+    for (const auto& [folder, allowed] : cases)
+        EXPECT_EQ(tempfolder::MayEmpty(folder, machine), allowed) << std::string(folder, folder + std::wcslen(folder));
+}
+
+} // namespace
