@@ -28,6 +28,17 @@ target_link_options(brvt PRIVATE -municode)
 target_link_libraries(brvt PRIVATE brvt_lib)
 set_target_properties(brvt PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${BRVT_LAYOUT_DIR}/main)
 install(TARGETS brvt RUNTIME DESTINATION main)
+# Wine reads a program's every section into memory at start: the debug
+# information (twelve times the code) goes into a file of its own beside it,
+# where debuggers find it by the link left in the program.
+if(CMAKE_BUILD_TYPE MATCHES "Deb" AND CMAKE_OBJCOPY)
+    add_custom_command(TARGET brvt POST_BUILD
+        COMMAND ${CMAKE_COMMAND} -E make_directory $<TARGET_FILE_DIR:brvt>/.debug
+        COMMAND ${CMAKE_OBJCOPY} --only-keep-debug $<TARGET_FILE:brvt> $<TARGET_FILE_DIR:brvt>/.debug/brvt.debug
+        COMMAND ${CMAKE_OBJCOPY} --strip-debug --add-gnu-debuglink=$<TARGET_FILE_DIR:brvt>/.debug/brvt.debug
+                $<TARGET_FILE:brvt>
+        VERBATIM)
+endif()
 
 # GoogleTest from Debian's sources, built for this target.
 set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)

@@ -171,7 +171,9 @@ bool Control::Enabled() const
 
 void Control::Redraw() const
 {
-    if (Hwnd())
+    // What nobody can see needs no paint now: a hidden or minimised window is
+    // painted in full when it shows again.
+    if (Hwnd() && ::IsWindowVisible(Hwnd()) && !::IsIconic(::GetAncestor(Hwnd(), GA_ROOT)))
         ::InvalidateRect(Hwnd(), nullptr, FALSE);
 }
 
@@ -288,6 +290,9 @@ Label::Label(std::wstring name) : MouseControl(std::move(name), L"Label") {}
 
 bool Label::SetCaption(const std::wstring& text)
 {
+    // Timers set the same text again and again; only a change costs anything.
+    if (Hwnd() && text == caption_)
+        return true;
     StoreCaption(text);
     FitToText();
     Redraw();

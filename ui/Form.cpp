@@ -3,6 +3,7 @@
 #include "ui/win/Handles.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace ui {
 
@@ -237,6 +238,37 @@ void FormCollection::Remove(Form& form)
 
 // Event loop
 
+namespace {
+
+struct IdleMessage {
+    HWND hwnd;
+    UINT message;
+};
+
+std::vector<IdleMessage>& IdleMessages()
+{
+    static std::vector<IdleMessage> waiting;
+    return waiting;
+}
+
+// Posts what waited for an idle moment, if the queue is empty now.
+void PostIdleMessages()
+{
+    auto& waiting = IdleMessages();
+    MSG msg;
+    if (waiting.empty() || ::PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE))
+        return;
+    for (const IdleMessage& idle : std::exchange(waiting, {}))
+        ::PostMessageW(idle.hwnd, idle.message, 0, 0);  // a window gone by now takes nothing
+}
+
+} // namespace
+
+void PostWhenIdle(HWND hwnd, UINT message)
+{
+    IdleMessages().push_back({hwnd, message});
+}
+
 void DoEvents()
 {
     MSG msg;
@@ -253,6 +285,7 @@ void RunMessageLoop(const std::function<bool()>& keepRunning)
 {
     MSG msg;
     while (keepRunning()) {
+        PostIdleMessages();
         const BOOL result = ::GetMessageW(&msg, nullptr, 0, 0);
         if (result == 0) {
             // Leave the quit for the outer loop too.

@@ -135,5 +135,9 @@ private:
 void DoEvents();
 // Runs the event loop until WM_QUIT or until the condition becomes false.
 void RunMessageLoop(const std::function<bool()>& keepRunning);
+// Posts the message once an event loop finds nothing waiting: work that can
+// wait until the start-up is over and the program waits for the user. A yield
+// (DoEvents) does not count as idle.
+void PostWhenIdle(HWND hwnd, UINT message);
 
 } // namespace ui

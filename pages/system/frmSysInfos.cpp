@@ -24,8 +24,11 @@ using unique_bstr = win::UniqueHandle<BSTR, win::HandleTraits<BSTR, ::SysFreeStr
 
 constexpr ui::Font HeadingFont{L"Arial", 8.25, true};
 // How long the adapter list waits for each answer of WMI, so that a stalled
-// service cannot hold up the start of the program.
+// service cannot hold up the page for long.
 constexpr long AdapterWaitMilliseconds = 10000;
+// Posted when the program is first idle after the load, and by the worker when it has the answer.
+constexpr UINT StartAdapterQueryMessage = WM_APP + 20;
+constexpr UINT AdaptersFoundMessage = WM_APP + 21;
 
 // The text of a locale item for the system's default locale; "" when there is none.
 std::wstring GetLocaleString(LCTYPE item)
@@ -36,7 +39,8 @@ std::wstring GetLocaleString(LCTYPE item)
 }
 
 // The descriptions of the video adapters in the order in which WMI lists them;
-// none when WMI cannot be asked.
+// none when WMI cannot be asked. Runs on a thread of its own: the apartment and
+// what WMI loaded into it go when the thread uninitialises COM.
 std::vector<std::wstring> VideoAdapterDescriptions()
 {
     std::vector<std::wstring> descriptions;
@@ -177,12 +181,53 @@ void FrmSysInfos::Form_Load()
     RefreshInfo();
     lblLangu.SetCaption(GetLocaleString(LOCALE_SENGLANGUAGE));
     LabelBenutzerUser.SetCaption(GetCurrentUserName());
-    for (const std::wstring& description : VideoAdapterDescriptions())
-        ListGrafikkarte.AddItem(description);
+    ui::PostWhenIdle(Hwnd(), StartAdapterQueryMessage);
     if (const std::optional<std::wstring> windows = WindowsVersionText())
         LabelVersionXP.SetCaption(*windows);
     else
         MsgBox(L"Betriebssystem Version konnte nicht ermittelt werden.", MB_OK);
+}
+
+void FrmSysInfos::Page_Showing()
+{
+    // The user sees the adapters the first time the page shows.
+    ListAdapters();
+}
+
+LRESULT FrmSysInfos::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == StartAdapterQueryMessage) {
+        StartAdapterQuery();
+        return 0;
+    }
+    if (message == AdaptersFoundMessage) {
+        ListAdapters();
+        return 0;
+    }
+    return PageForm::HandleMessage(message, wParam, lParam);
+}
+
+void FrmSysInfos::StartAdapterQuery()
+{
+    if (adapters_.valid() || adaptersListed_)
+        return;
+    const HWND hwnd = Hwnd();
+    adapters_ = std::async(std::launch::async, [hwnd] {
+        std::vector<std::wstring> descriptions = VideoAdapterDescriptions();
+        ::PostMessageW(hwnd, AdaptersFoundMessage, 0, 0);
+        return descriptions;
+    });
+}
+
+void FrmSysInfos::ListAdapters()
+{
+    if (adaptersListed_)
+        return;
+    StartAdapterQuery();
+    // Waits only when the page shows before the worker has answered.
+    for (const std::wstring& description : adapters_.get())
+        ListGrafikkarte.AddItem(description);
+    adaptersListed_ = true;
 }
 
 void FrmSysInfos::RefreshInfo()

@@ -1,10 +1,14 @@
 #pragma once
 // System Overview: the display, the video adapters, Windows, the system's
-// language and the user, gathered once at load; a button for more.
+// language and the user, gathered once at load; a button for more. The
+// adapters come from WMI on a worker of their own once the program is idle,
+// or at the latest when the page is first shown.
 #include "shell/PageForm.h"
 #include "ui/SkinControls.h"
 
+#include <future>
 #include <string>
+#include <vector>
 
 class FrmSysInfos : public ui::PageForm {
 public:
@@ -34,13 +38,22 @@ public:
 
     // Shows the display figures as the form's device context reports them now.
     void RefreshInfo();
+    // Whether the adapter list holds what WMI answered.
+    bool AdaptersListed() const noexcept { return adaptersListed_; }
 
 protected:
     void CreateControls() override;
     void Form_Load() override;
+    void Page_Showing() override;
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
     void cmdWeitere_Click();
+    void StartAdapterQuery();
+    void ListAdapters();
+
+    std::future<std::vector<std::wstring>> adapters_;
+    bool adaptersListed_ = false;
 };
 
 extern ui::FormRef<FrmSysInfos> frmSysInfos;

@@ -2,6 +2,9 @@
 // reports through other routes, and its button.
 #include "pages/system/frmSysInfos.h"
 
+#include "shell/PageForm.h"
+#include "ui/Form.h"
+
 #include "ui/win/Handles.h"
 
 #include "tests/wine/support/TestSupport.h"
@@ -57,15 +60,72 @@ TEST_F(SysInfosTest, DisplayFiguresAreTheScreensAsLoaded)
     EXPECT_EQ(page.lblFrequenz.Caption(), L"(Hardware-Default)");
 }
 
-TEST_F(SysInfosTest, AdapterListIsWhatWmiReports)
+// A window that notes when a message posted at the next idle moment reaches it:
+// by then the messages queued before have been handled.
+class IdleMarker {
+public:
+    IdleMarker()
+    {
+        WNDCLASSW windowClass{};
+        windowClass.lpfnWndProc = Procedure;
+        windowClass.hInstance = ::GetModuleHandleW(nullptr);
+        windowClass.lpszClassName = L"BrvtIdleMarker";
+        ::RegisterClassW(&windowClass);
+        hwnd_ = ::CreateWindowExW(0, windowClass.lpszClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                  windowClass.hInstance, nullptr);
+        reached = false;
+        ui::PostWhenIdle(hwnd_, WM_APP);
+    }
+    ~IdleMarker() { ::DestroyWindow(hwnd_); }
+    bool Reached() const { return reached; }
+
+private:
+    static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+    {
+        if (message == WM_APP)
+            reached = true;
+        return ::DefWindowProcW(hwnd, message, wParam, lParam);
+    }
+    static inline bool reached = false;
+    HWND hwnd_ = nullptr;
+};
+
+std::vector<std::wstring> ListedAdapters(const FrmSysInfos& page)
 {
-    FrmSysInfos& page = frmSysInfos.Get();
-    const std::vector<std::wstring> expected = DescriptionsByWmic();
-    ASSERT_FALSE(expected.empty());
     std::vector<std::wstring> listed;
     for (int i = 0; i < page.ListGrafikkarte.ListCount(); ++i)
         listed.push_back(page.ListGrafikkarte.List(i));
-    EXPECT_EQ(listed, expected);
+    return listed;
+}
+
+// The query waits until the event loop is idle, then answers from its worker.
+TEST_F(SysInfosTest, AdapterListIsWhatWmiReportsOnceIdle)
+{
+    FrmSysInfos& page = frmSysInfos.Get();
+    EXPECT_FALSE(page.AdaptersListed()) << "no query during the load";
+    ui::DoEvents();
+    EXPECT_FALSE(page.AdaptersListed()) << "a yield is no idle moment";
+    const std::vector<std::wstring> expected = DescriptionsByWmic();
+    ASSERT_FALSE(expected.empty());
+    ui::RunMessageLoop([&] { return !page.AdaptersListed(); });
+    EXPECT_EQ(ListedAdapters(page), expected);
+}
+
+// Shown before the worker has answered: the page waits for it and lists each adapter once.
+TEST_F(SysInfosTest, PageShownEarlyListsTheAdaptersAtOnce)
+{
+    FrmSysInfos& page = frmSysInfos.Get();
+    ASSERT_FALSE(page.AdaptersListed());
+    ui::ShowPage(page.fraInfos);
+    ASSERT_TRUE(page.AdaptersListed());
+    const std::vector<std::wstring> listed = ListedAdapters(page);
+    EXPECT_EQ(listed, DescriptionsByWmic());
+
+    // The idle start and the worker's message come later and add nothing.
+    IdleMarker marker;
+    ui::RunMessageLoop([&] { return !marker.Reached(); });
+    ui::ShowPage(page.fraInfos);
+    EXPECT_EQ(ListedAdapters(page), listed);
 }
 
 TEST_F(SysInfosTest, WindowsLanguageUserAndTheButton)
