@@ -20,12 +20,4 @@ cmake --build --preset windows-x64 --target ram_cleaner_timer
 source scripts/lib/bench-prefix.sh
 bench_prefix_up "$root/build/windows-x64"
 
-program=$(brvt_dos_path "$bench/ram_cleaner_timer.exe" "$build" "$BRVT_BUILD_DRIVE")
-out=$bench/ram_cleaner.txt
-# Output goes to a file: the prefix's desktop process keeps wine's pipes open.
-if ! wine "$program" "$runs" "$total" </dev/null >"$out" 2>&1; then
-    cat "$out" >&2
-    echo "the benchmark program failed" >&2
-    exit 1
-fi
-tr -d '\r' <"$out"
+bench_run_in_process ram_cleaner_timer "$runs" "$total"

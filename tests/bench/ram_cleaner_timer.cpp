@@ -6,10 +6,10 @@
 // turns of the event loop: the longest time between two of them (the click
 // and the end of the cleaning count as turns) is how long the window could
 // not answer.
-//   ram_cleaner_timer [runs] [total MB]
+//   ram_cleaner_timer <folder of the language files> [runs] [total MB]
 #include "pages/system/core/RamFigures.h"
 #include "pages/system/frmRamCleaner.h"
-#include "ui/Effects.h"
+#include "tests/bench/BenchSupport.h"
 
 #include <windows.h>
 
@@ -22,9 +22,9 @@
 
 namespace {
 
-class BenchSeam : public effects::Seam {
+class RamSeam : public bench::BenchSeam {
 public:
-    explicit BenchSeam(std::uint64_t total) : total_(total) {}
+    RamSeam(std::wstring folder, std::uint64_t total) : BenchSeam(std::move(folder)), total_(total) {}
     bool MemoryStatus(MEMORYSTATUSEX& status) override
     {
         status.dwLength = sizeof status;
@@ -46,9 +46,7 @@ LARGE_INTEGER Now()
 
 double Milliseconds(const LARGE_INTEGER& from, const LARGE_INTEGER& to)
 {
-    LARGE_INTEGER frequency;
-    ::QueryPerformanceFrequency(&frequency);
-    return static_cast<double>(to.QuadPart - from.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
+    return bench::Seconds(from, to) * 1000;
 }
 
 double Median(std::vector<double> values)
@@ -89,9 +87,13 @@ void BareFill(std::uint64_t total)
 
 int wmain(int argc, wchar_t** argv)
 {
-    const int runs = argc > 1 ? std::max(1, static_cast<int>(std::wcstol(argv[1], nullptr, 10))) : 5;
-    const std::uint64_t total = (argc > 2 ? std::wcstoull(argv[2], nullptr, 10) : 4096) << 20;
-    BenchSeam seam(total);
+    if (argc < 2) {
+        std::fputs("usage: ram_cleaner_timer <folder of the language files> [runs] [total MB]\n", stderr);
+        return 2;
+    }
+    const int runs = argc > 2 ? std::max(1, static_cast<int>(std::wcstol(argv[2], nullptr, 10))) : 5;
+    const std::uint64_t total = (argc > 3 ? std::wcstoull(argv[3], nullptr, 10) : 4096) << 20;
+    RamSeam seam(argv[1], total);
     effects::Install(&seam);
     FrmRamCleaner& page = frmRamCleaner.Get();
 
