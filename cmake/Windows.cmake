@@ -105,6 +105,13 @@ target_link_options(file_tools_timer PRIVATE -municode)
 target_link_libraries(file_tools_timer PRIVATE brvt_lib)
 set_target_properties(file_tools_timer PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bench)
 
+# The RAM cleaner's benchmark (scripts/benchmark-ram.sh): the page's own cleaning, timed.
+add_executable(ram_cleaner_timer tests/bench/ram_cleaner_timer.cpp)
+target_compile_options(ram_cleaner_timer PRIVATE ${BRVT_WARNINGS})
+target_link_options(ram_cleaner_timer PRIVATE -municode)
+target_link_libraries(ram_cleaner_timer PRIVATE brvt_lib)
+set_target_properties(ram_cleaner_timer PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bench)
+
 # Screenshot tests: a driver program under Wine and a script that takes the
 # picture with ImageMagick and checks its pixels.
 function(brvt_screenshot_test name script)

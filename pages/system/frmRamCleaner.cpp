@@ -8,6 +8,8 @@
 #include "ui/WaitCursor.h"
 #include "ui/modLocale.h"
 
+#include <cstdint>
+#include <memory>
 #include <new>
 #include <string>
 #include <vector>
@@ -43,6 +45,14 @@ MEMORYSTATUSEX ReadMemoryStatus()
 std::wstring MegabytesText(DWORDLONG bytes)
 {
     return ram::Megabytes(bytes, modLocale::DecimalSeparator()) + L" MB";
+}
+
+// Left unwritten here: the cleaning writes it in pieces.
+std::unique_ptr<char16_t[]> ClaimBlock(std::uint64_t characters)
+{
+    if (characters > SIZE_MAX / sizeof(char16_t))
+        throw std::bad_alloc();
+    return std::make_unique_for_overwrite<char16_t[]>(static_cast<std::size_t>(characters));
 }
 
 } // namespace
@@ -109,9 +119,16 @@ void FrmRamCleaner::Timer1_Timer()
     Label2.SetCaption(txtRam.Text() + L" " + MegabytesText(ReadMemoryStatus().ullAvailPhys));
 }
 
+bool FrmRamCleaner::TakeTurn()
+{
+    ui::DoEvents();
+    // The program may have ended during the turn.
+    return IsLoaded();
+}
+
 void FrmRamCleaner::CleanRam()
 {
-    // The yields let a second click through; one cleaning at a time.
+    // The turns let a second click through; one cleaning at a time.
     if (cleaning_)
         return;
     cleaning_ = true;
@@ -119,29 +136,33 @@ void FrmRamCleaner::CleanRam()
     ProgressBar1.SetVisible(true);
     const MEMORYSTATUSEX status = ReadMemoryStatus();
     const std::uint64_t blockCharacters = ram::BlockCharacters(status.ullTotalPhys);
+    std::vector<std::unique_ptr<char16_t[]>> blocks;
     {
         const ui::WaitCursor hourglass;
         ProgressBar1.SetMax(ram::Blocks - 1);
         Label1.SetCaption(MegabytesText(status.ullAvailPhys));
-        // Each block is written in full, so the memory is really claimed; all
-        // of them go at the same moment at the end. When Windows cannot give a
-        // block, what was claimed goes and the cleaning ends there.
-        std::vector<std::wstring> blocks;
+        // Each block is written in full, so the memory is really claimed, with
+        // turns of the event loop while it is written. When Windows cannot give
+        // a block, what was claimed goes and the cleaning ends there.
         try {
             blocks.reserve(ram::Blocks);
             for (int i = 0; i < ram::Blocks; ++i) {
                 ProgressBar1.SetValue(i);
-                blocks.emplace_back(static_cast<std::size_t>(blockCharacters), L' ');
-                ui::DoEvents();
-                // The program may have ended during the yield.
-                if (!IsLoaded())
+                blocks.push_back(ClaimBlock(blockCharacters));
+                if (!ram::FillWithSpaces(blocks.back().get(), blockCharacters, [this] { return TakeTurn(); }))
                     return;
             }
         } catch (const std::bad_alloc&) {
-        } catch (const std::length_error&) {
         }
     }
     ProgressBar1.SetValue(0);
     ProgressBar1.SetVisible(false);
+    // All blocks go now, one after the other with a turn between: handing
+    // gigabytes back takes Windows a while too.
+    while (!blocks.empty()) {
+        blocks.pop_back();
+        if (!TakeTurn())
+            return;
+    }
     cleaning_ = false;
 }

@@ -45,6 +45,7 @@ private:
     void chkAnwendungen_Click();
     void chkCache_Click();
     void CleanRam();
+    bool TakeTurn();
 
     bool cleaning_ = false;
 };

@@ -9,11 +9,13 @@
 
 #include <psapi.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <functional>
 #include <new>
 #include <optional>
+#include <set>
 #include <string>
 
 using testing_support::Click;
@@ -28,6 +30,8 @@ constexpr std::size_t BigAllocation = 1 << 20;
 int bigAllocationsGranted = -1; // -1: every allocation is granted
 int bigAllocationsMade = 0;
 std::function<void()> onRefusal;
+// Called with each big allocation granted, still unwritten.
+std::function<void(char16_t*, std::size_t)> onBigAllocation;
 
 } // namespace
 
@@ -43,9 +47,12 @@ void* operator new(std::size_t size)
         if (bigAllocationsGranted > 0)
             --bigAllocationsGranted;
     }
-    if (void* memory = std::malloc(size ? size : 1))
-        return memory;
-    throw std::bad_alloc();
+    void* memory = std::malloc(size ? size : 1);
+    if (!memory)
+        throw std::bad_alloc();
+    if (size >= BigAllocation && onBigAllocation)
+        onBigAllocation(static_cast<char16_t*>(memory), size / sizeof(char16_t));
+    return memory;
 }
 void operator delete(void* memory) noexcept { std::free(memory); }
 void operator delete(void* memory, std::size_t) noexcept { std::free(memory); }
@@ -151,6 +158,37 @@ TEST_F(RamCleanerTest, CleaningClaimsSeventyPercentInTwentyOneWrittenBlocksThenF
     EXPECT_FALSE(page.ProgressBar1.Visible());
     EXPECT_EQ(page.ProgressBar1.Value(), 0);
     EXPECT_EQ(page.ProgressBar1.Max(), 20);
+}
+
+TEST_F(RamCleanerTest, TheWindowAnswersWhileEachBlockIsWritten)
+{
+    // 192 MB: blocks of 3355443 characters, 6.4 MB each.
+    GiveMemory(192 * MB, 100 * MB);
+    FrmRamCleaner& page = frmRamCleaner.Get();
+    // As each block is claimed, a message waits for the next turn of the
+    // event loop; when it comes, how much of the block is written?
+    char16_t* block = nullptr;
+    std::size_t characters = 0;
+    onBigAllocation = [&](char16_t* memory, std::size_t length) {
+        std::fill(memory, memory + length, u'x');
+        block = memory;
+        characters = length;
+        ::PostMessageW(page.TimerBarRam.Hwnd(), WM_TIMER, 1, 0);
+    };
+    std::set<int> barsWithBlockPartlyWritten;
+    page.TimerBarRam.onTimer = [&] {
+        if (block && block[0] == u' ' && block[characters - 1] == u'x')
+            barsWithBlockPartlyWritten.insert(page.ProgressBar1.Value());
+    };
+
+    Click(page.Command1.Hwnd());
+    onBigAllocation = nullptr;
+
+    std::set<int> everyBlock;
+    for (int i = 0; i <= 20; ++i)
+        everyBlock.insert(i);
+    EXPECT_EQ(barsWithBlockPartlyWritten, everyBlock);
+    EXPECT_FALSE(page.Cleaning());
 }
 
 TEST_F(RamCleanerTest, TheHiddenTrayButtonCleansLikeTheVisibleOne)

@@ -1,6 +1,8 @@
 #include "pages/system/core/RamFigures.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <cstring>
 
 namespace ram {
 
@@ -13,6 +15,16 @@ std::uint64_t DivideHalvesToEven(std::uint64_t value, std::uint64_t divisor)
     if (twiceRest > divisor || (twiceRest == divisor && quotient % 2 == 1))
         return quotient + 1;
     return quotient;
+}
+
+void WriteSpaces(char16_t* to, std::size_t characters)
+{
+    constexpr std::uint64_t FourSpaces = 0x0020'0020'0020'0020;
+    constexpr std::size_t PerWord = sizeof FourSpaces / sizeof(char16_t);
+    const std::size_t words = characters / PerWord;
+    for (std::size_t word = 0; word < words; ++word)
+        std::memcpy(to + word * PerWord, &FourSpaces, sizeof FourSpaces);
+    std::fill(to + words * PerWord, to + characters, u' ');
 }
 
 } // namespace
@@ -39,6 +51,20 @@ std::wstring Megabytes(std::uint64_t bytes, std::wstring_view decimalSeparator)
 std::uint64_t BlockCharacters(std::uint64_t totalPhysical)
 {
     return DivideHalvesToEven(totalPhysical, 60);
+}
+
+bool FillWithSpaces(char16_t* block, std::uint64_t characters, const std::function<bool()>& turn)
+{
+    constexpr std::uint64_t PieceCharacters = TurnBytes / sizeof(char16_t);
+    std::uint64_t done = 0;
+    do {
+        const auto piece = static_cast<std::size_t>(std::min(PieceCharacters, characters - done));
+        WriteSpaces(block + done, piece);
+        done += piece;
+        if (!turn())
+            return false;
+    } while (done < characters);
+    return true;
 }
 
 } // namespace ram
