@@ -23,5 +23,6 @@ void MenuPage::PlaceMenu(ui::Frame& pageFrame, std::initializer_list<PictureButt
         button.picture.SetPicture(art::Get(button.image));
         button.picture.SetMousePointer(cursor);
         button.picture.onClick = button.onClick;
+        button.picture.ActAsButton(button.name);
     }
 }

@@ -19,9 +19,11 @@ public:
 protected:
     using PageForm::PageForm;
 
-    // A picture button inside sevFrame1: its place there, its image and what a click does.
+    // A picture button inside sevFrame1: its name for the keyboard and screen
+    // readers, its place there, its image and what a click does.
     struct PictureButton {
         ui::PictureBox& picture;
+        const wchar_t* name;
         twips::Rect place;
         art::ImageId image;
         std::function<void()> onClick;

@@ -15,9 +15,9 @@ void FrmHelpUpdates::CreateControls()
 {
     using art::ImageId;
     PlaceMenu(fraHelpUpdates, {
-        {picSkyvell, {480, 1560, 1215, 1140}, ImageId::Skyvell, [this] { picSkyvell_Click(); }},
-        {picHelp, {4200, 1590, 990, 1110}, ImageId::Help, [this] { picHelp_Click(); }},
-        {picLang, {2280, 2400, 1260, 1215}, ImageId::Language, [] { frmLang->ShowModal(); }},
+        {picSkyvell, L"Update", {480, 1560, 1215, 1140}, ImageId::Skyvell, [this] { picSkyvell_Click(); }},
+        {picHelp, L"Help", {4200, 1590, 990, 1110}, ImageId::Help, [this] { picHelp_Click(); }},
+        {picLang, L"Language", {2280, 2400, 1260, 1215}, ImageId::Language, [] { frmLang->ShowModal(); }},
     });
 }
 

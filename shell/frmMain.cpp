@@ -141,6 +141,13 @@ void FrmMain::ConnectEvents()
     picSchliessen.onMouseDown = [this](const ui::MouseEvent&) { picSchliessen.SetPicture(picSchliessenDown.Picture()); };
     picSchliessen.onMouseUp = [this](const ui::MouseEvent&) { picSchliessen.SetPicture(picSchliessenUp.Picture()); };
     picSchliessen.onClick = [this] { picSchliessen_Click(); };
+
+    // The section labels stand for their bullets too, which do the same.
+    for (ui::Label* label : {&lblSystem, &lblWinTweaks, &lblUtilities, &lblInternetTweaks, &lblHelpUpdate, &lblHP})
+        label->ActAsButton();
+    picMin.ActAsButton(L"Minimise");
+    picSchliessen.ActAsButton(L"Close");
+    picQorLogoKlein.ActAsButton(L"About");
 }
 
 void FrmMain::Form_Load()

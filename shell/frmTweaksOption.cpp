@@ -14,9 +14,9 @@ void FrmTweaksOption::CreateControls()
 {
     using art::ImageId;
     PlaceMenu(fraTweaks, {
-        {picBoot, {480, 720, 2145, 810}, ImageId::Boot, [] { ui::ShowPage(frmBoot->fraDesign); }},
-        {picCustomization, {3240, 750, 1620, 825}, ImageId::Customization, [] { ui::ShowPage(frmDesign->fraDesign); }},
-        {picGeneral, {999, 2400, 930, 780}, ImageId::General, [] { ui::ShowPage(frmGeneral->fraDesign); }},
-        {picAntispy, {3600, 2400, 855, 855}, ImageId::Antispy, [] { ui::ShowPage(frmAntispy->fraAntispy); }},
+        {picBoot, L"Boot and shutdown", {480, 720, 2145, 810}, ImageId::Boot, [] { ui::ShowPage(frmBoot->fraDesign); }},
+        {picCustomization, L"Appearance", {3240, 750, 1620, 825}, ImageId::Customization, [] { ui::ShowPage(frmDesign->fraDesign); }},
+        {picGeneral, L"General", {999, 2400, 930, 780}, ImageId::General, [] { ui::ShowPage(frmGeneral->fraDesign); }},
+        {picAntispy, L"Anti-spy", {3600, 2400, 855, 855}, ImageId::Antispy, [] { ui::ShowPage(frmAntispy->fraAntispy); }},
     });
 }

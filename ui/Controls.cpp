@@ -138,9 +138,16 @@ void Control::StoreCaption(const std::wstring& text)
         ::SetWindowTextW(Hwnd(), caption_.c_str());
 }
 
+void Control::SetTabStop()
+{
+    tabStop_ = true;
+    if (Hwnd())
+        ::SetWindowLongW(Hwnd(), GWL_STYLE, ::GetWindowLongW(Hwnd(), GWL_STYLE) | WS_TABSTOP);
+}
+
 void Control::Create(HWND parent, const RECT& bounds, bool visible)
 {
-    CreateHwnd(parent, bounds, WS_CHILD | WS_CLIPSIBLINGS | (visible ? WS_VISIBLE : 0));
+    CreateHwnd(parent, bounds, WS_CHILD | WS_CLIPSIBLINGS | (visible ? WS_VISIBLE : 0) | (tabStop_ ? WS_TABSTOP : 0));
     if (Hwnd() && !caption_.empty())
         ::SetWindowTextW(Hwnd(), caption_.c_str());
     if (!toolTip_.empty())
@@ -188,8 +195,69 @@ LRESULT Control::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 
 // MouseControl
 
+void MouseControl::ActAsButton(const std::wstring& name)
+{
+    button_ = true;
+    SetTabStop();
+    // Only the window text: the name is no caption that the forms show or translate.
+    if (Hwnd() && caption_.empty() && !name.empty())
+        ::SetWindowTextW(Hwnd(), name.c_str());
+}
+
+void MouseControl::KeyClick()
+{
+    if (onClick)
+        onClick();
+}
+
+void MouseControl::DrawFocus(HDC dc, const RECT& client) const
+{
+    if (!focused_ || !::IsWindowEnabled(Hwnd()))
+        return;
+    ::SetTextColor(dc, RGB(0, 0, 0));
+    ::SetBkColor(dc, RGB(255, 255, 255));
+    ::DrawFocusRect(dc, &client);
+}
+
+bool MouseControl::AnswerKeys(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
+{
+    result = 0;
+    switch (message) {
+    case WM_GETDLGCODE: {
+        // The forms' dialog navigation keeps Enter for itself unless the control asks for it.
+        const auto* msg = reinterpret_cast<const MSG*>(lParam);
+        const bool key = msg && (msg->message == WM_KEYDOWN || msg->message == WM_CHAR || msg->message == WM_KEYUP);
+        const bool wanted = key && (msg->wParam == VK_SPACE || (msg->wParam == VK_RETURN && TakesEnter()));
+        result = wanted ? DLGC_WANTMESSAGE | DLGC_BUTTON : DLGC_BUTTON;
+        return true;
+    }
+    case BM_CLICK:
+        // The dialog manager's answer to the control's access key.
+        if (Enabled())
+            KeyClick();
+        return true;
+    case WM_KEYDOWN:
+        // Held keys repeat; one press is one click.
+        if (Enabled() && !(lParam & 0x40000000) && (wParam == VK_SPACE || (wParam == VK_RETURN && TakesEnter()))) {
+            KeyClick();
+            return true;
+        }
+        return false;
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+        focused_ = message == WM_SETFOCUS;
+        Redraw();
+        return false;
+    default:
+        return false;
+    }
+}
+
 LRESULT MouseControl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
+    LRESULT result = 0;
+    if (button_ && AnswerKeys(message, wParam, lParam, result))
+        return result;
     switch (message) {
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
@@ -270,6 +338,7 @@ void PictureBox::PaintContent(HDC dc, const RECT& client) const
     }
     if (drawing_)
         drawing_(dc, client);
+    DrawFocus(dc, client);
 }
 
 HWND PictureBox::CreateHwnd(HWND parent, const RECT& bounds, DWORD style)
@@ -375,6 +444,7 @@ void Label::PaintContent(HDC dc, const RECT& client) const
     // otherwise push its last letter onto a line of its own.
     const UINT wrap = autoSize_ ? 0 : DT_WORDBREAK;
     ::DrawTextW(dc, caption_.c_str(), static_cast<int>(caption_.size()), &text, DT_NOPREFIX | wrap | align);
+    DrawFocus(dc, client);
 }
 
 HWND Label::CreateHwnd(HWND parent, const RECT& bounds, DWORD style)

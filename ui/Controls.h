@@ -66,12 +66,15 @@ protected:
     void StoreCaption(const std::wstring& text);
 
     std::wstring caption_;
+    // Tab reaches the control (WS_TABSTOP), also when it is created later.
+    void SetTabStop();
 
 private:
     std::wstring name_;
     std::wstring typeName_;
     std::wstring toolTip_;
     HCURSOR cursor_ = nullptr;
+    bool tabStop_ = false;
 };
 
 // A control that reports the mouse the way the forms expect it: MouseDown,
@@ -86,12 +89,30 @@ public:
     // Every move over the control, and every move anywhere while it holds the mouse.
     std::function<void(const MouseEvent&)> onMouseMove;
 
+    // A control that a click acts on is a button for the keyboard too: Tab
+    // reaches it, it shows a focus rectangle, and Space or Enter click it. A
+    // created control that shows no caption takes the name as its window text,
+    // so that screen readers announce what it does.
+    void ActAsButton(const std::wstring& name = L"");
+    bool Focused() const noexcept { return focused_; }
+
 protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     bool Pressed() const noexcept { return pressed_; }
+    // A click by keyboard: Space, Enter or the caption's access key.
+    virtual void KeyClick();
+    // Whether Enter clicks the control too, not only Space.
+    virtual bool TakesEnter() const { return true; }
+    // The focus rectangle just inside the control's edge, while it has the focus.
+    void DrawFocus(HDC dc, const RECT& client) const;
 
 private:
+    // The button's share of the keyboard; true when it answered the message.
+    bool AnswerKeys(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+
     bool pressed_ = false;
+    bool button_ = false;
+    bool focused_ = false;
 };
 
 // A picture box: shows its picture at the top left over its back colour,

@@ -3,7 +3,9 @@
 #include "ui/win/Handles.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <utility>
+#include <vector>
 
 namespace ui {
 
@@ -34,11 +36,91 @@ void WakeEventLoop()
     ::PostThreadMessageW(::GetCurrentThreadId(), WM_NULL, 0, 0);
 }
 
+bool Contains(const RECT& outer, const RECT& inner)
+{
+    return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right &&
+           inner.bottom <= outer.bottom;
+}
+
+// The tab stops within a window in reading order: depth first, the children of
+// each window line by line from top to bottom. A window that a sibling
+// above it covers whole (a page under the page shown) is out of reach, and so
+// is what it holds.
+void CollectTabStops(HWND parent, std::vector<HWND>& stops)
+{
+    struct Child {
+        HWND hwnd;
+        RECT place;
+    };
+    std::vector<Child> children;
+    for (HWND child = ::GetWindow(parent, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
+        if (!(::GetWindowLongW(child, GWL_STYLE) & WS_VISIBLE) || !::IsWindowEnabled(child))
+            continue;
+        RECT place;
+        ::GetWindowRect(child, &place);
+        const bool covered =
+            std::any_of(children.begin(), children.end(), [&](const Child& above) { return Contains(above.place, place); });
+        if (!covered)
+            children.push_back({child, place});
+    }
+    std::stable_sort(children.begin(), children.end(),
+                     [](const Child& a, const Child& b) { return a.place.top < b.place.top; });
+    // One line holds what starts above the middle of its first window (a text
+    // box and the button beside it); a line is read from left to right.
+    for (auto line = children.begin(); line != children.end();) {
+        const LONG middle = (line->place.top + line->place.bottom) / 2;
+        const auto end = std::find_if(line, children.end(), [middle](const Child& c) { return c.place.top >= middle; });
+        std::stable_sort(line, end, [](const Child& a, const Child& b) { return a.place.left < b.place.left; });
+        line = end;
+    }
+    for (const Child& child : children) {
+        if (::GetWindowLongW(child.hwnd, GWL_STYLE) & WS_TABSTOP)
+            stops.push_back(child.hwnd);
+        else if (::GetWindowLongW(child.hwnd, GWL_EXSTYLE) & WS_EX_CONTROLPARENT)
+            CollectTabStops(child.hwnd, stops);
+    }
+}
+
+// Tab and Shift+Tab move the focus through the form that shows it, in reading
+// order. The dialog manager's own order follows the windows' stacking, which
+// in the main window would also visit the controls of the pages under the one shown.
+bool MoveFocusByTab(HWND root, const MSG& msg)
+{
+    if (msg.message != WM_KEYDOWN || msg.wParam != VK_TAB || ::GetKeyState(VK_CONTROL) < 0 || ::GetKeyState(VK_MENU) < 0)
+        return false;
+    const auto wants = [&msg](HWND hwnd) {
+        return ::SendMessageW(hwnd, WM_GETDLGCODE, msg.wParam, reinterpret_cast<LPARAM>(&msg));
+    };
+    if (wants(msg.hwnd) & (DLGC_WANTTAB | DLGC_WANTALLKEYS | DLGC_WANTMESSAGE))
+        return false;
+    std::vector<HWND> stops;
+    CollectTabStops(root, stops);
+    if (stops.empty())
+        return true;
+    // The focus may lie in a part of a control (the edit box of a combo box).
+    auto current = stops.end();
+    for (HWND hwnd = ::GetFocus(); hwnd && hwnd != root && current == stops.end(); hwnd = ::GetParent(hwnd))
+        current = std::find(stops.begin(), stops.end(), hwnd);
+    const auto count = static_cast<std::ptrdiff_t>(stops.size());
+    std::ptrdiff_t index = current == stops.end() ? -1 : current - stops.begin();
+    if (::GetKeyState(VK_SHIFT) < 0)
+        index = index < 0 ? count - 1 : (index + count - 1) % count;
+    else
+        index = (index + 1) % count;
+    const HWND next = stops[static_cast<size_t>(index)];
+    ::SetFocus(next);
+    // As in a dialog, an edit box reached by Tab has its text selected.
+    if (wants(next) & DLGC_HASSETSEL)
+        ::SendMessageW(next, EM_SETSEL, 0, -1);
+    return true;
+}
+
 void DispatchOne(MSG& msg)
 {
-    // Tab and the arrow keys move between controls of a form, as in a dialog.
+    // Tab, the arrow keys, Space and Enter work between the controls of a form as in a dialog.
     const HWND root = msg.hwnd ? ::GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
-    if (root && msg.message >= WM_KEYFIRST && msg.message <= WM_KEYLAST && ::IsDialogMessageW(root, &msg))
+    if (root && msg.message >= WM_KEYFIRST && msg.message <= WM_KEYLAST &&
+        (MoveFocusByTab(root, msg) || ::IsDialogMessageW(root, &msg)))
         return;
     ::TranslateMessage(&msg);
     ::DispatchMessageW(&msg);

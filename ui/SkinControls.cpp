@@ -255,18 +255,23 @@ bool PressableControl::SetCaption(const std::wstring& text)
     return true;
 }
 
-HWND PressableControl::CreatePressable(const wchar_t* className, HWND parent, const RECT& bounds, DWORD style)
+PressableControl::PressableControl(std::wstring name, std::wstring typeName)
+    : MouseControl(std::move(name), std::move(typeName))
 {
-    return CreateOwnWindow(className, style | WS_TABSTOP, 0, L"", bounds, parent);
+    ActAsButton();
 }
 
-void PressableControl::Activate()
+HWND PressableControl::CreatePressable(const wchar_t* className, HWND parent, const RECT& bounds, DWORD style)
+{
+    return CreateOwnWindow(className, style, 0, L"", bounds, parent);
+}
+
+void PressableControl::KeyClick()
 {
     OnUserClick();
     Redraw();
     // Last: the handler may close the form that holds this control.
-    if (onClick)
-        onClick();
+    MouseControl::KeyClick();
 }
 
 void PressableControl::CancelPress()
@@ -289,26 +294,6 @@ LRESULT PressableControl::HandleMessage(UINT message, WPARAM wParam, LPARAM lPar
     if (IsPaintMessage(message))
         return AnswerPaint(*this, message, wParam);
     switch (message) {
-    case WM_GETDLGCODE: {
-        // The forms' dialog navigation keeps Enter for itself unless the control asks for it.
-        const auto* msg = reinterpret_cast<const MSG*>(lParam);
-        const bool key = msg && (msg->message == WM_KEYDOWN || msg->message == WM_CHAR || msg->message == WM_KEYUP);
-        if (key && (msg->wParam == VK_SPACE || (msg->wParam == VK_RETURN && TakesEnter())))
-            return DLGC_WANTMESSAGE | DLGC_BUTTON;
-        return DLGC_BUTTON;
-    }
-    case BM_CLICK:
-        // The dialog manager's answer to the control's access key.
-        if (Enabled())
-            Activate();
-        return 0;
-    case WM_KEYDOWN:
-        // Held keys repeat; one press is one click.
-        if (Enabled() && !(lParam & 0x40000000) && (wParam == VK_SPACE || (wParam == VK_RETURN && TakesEnter()))) {
-            Activate();
-            return 0;
-        }
-        break;
     case WM_LBUTTONDOWN:
         // Sent clicks reach disabled windows too.
         if (!Enabled())
@@ -359,11 +344,6 @@ LRESULT PressableControl::HandleMessage(UINT message, WPARAM wParam, LPARAM lPar
         }
         return 0;
     case WM_CAPTURECHANGED:
-        Redraw();
-        break;
-    case WM_SETFOCUS:
-    case WM_KILLFOCUS:
-        focused_ = message == WM_SETFOCUS;
         Redraw();
         break;
     case WM_ENABLE:

@@ -15,7 +15,7 @@ namespace ui {
 // and a user activation that changes the state before onClick is raised.
 class PressableControl : public MouseControl {
 public:
-    using MouseControl::MouseControl;
+    PressableControl(std::wstring name, std::wstring typeName);
 
     bool SetCaption(const std::wstring& text) override;
     virtual void PaintContent(HDC dc, const RECT& client) const = 0;
@@ -23,24 +23,22 @@ public:
 protected:
     // The state change of a user click or key, made before onClick.
     virtual void OnUserClick() {}
-    // Whether Enter clicks the control too, not only Space.
-    virtual bool TakesEnter() const { return false; }
+    // Check boxes and options leave Enter to the dialog navigation.
+    bool TakesEnter() const override { return false; }
+    void KeyClick() override;
 
     bool Hot() const noexcept { return hot_; }
     bool ShowsPressed() const noexcept { return Pressed() && hot_; }
-    bool Focused() const noexcept { return focused_; }
 
     HWND CreatePressable(const wchar_t* className, HWND parent, const RECT& bounds, DWORD style);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
-    void Activate();
     void CancelPress();
     void TrackLeave();
 
     bool hot_ = false;
     bool tracking_ = false;
-    bool focused_ = false;
 };
 
 class XpButton : public PressableControl {

@@ -65,6 +65,7 @@ void FrmSysRes::CreateControls()
     cmdStartcpuMoni.SetPicture(art::Get(art::ImageId::CpuMonitorButton));
     cmdStartcpuMoni.SetToolTipText(L"Enable/Disable CPU-Monitoring");
     cmdStartcpuMoni.SetMousePointer(art::LinkCursor());
+    cmdStartcpuMoni.ActAsButton(cmdStartcpuMoni.ToolTipText());
 
     chkAnwendungen.onClick = [this] { chkAnwendungen_Click(); };
     chkHintergrund.onClick = [this] { chkHintergrund_Click(); };

@@ -43,6 +43,7 @@ void FrmInternet2::CreateControls()
     TextToolSkin.SetLocked(true);
     cmdOpenToolSkin.SetPicture(tweaks::Picture(tweaks::TweakImage::OpenBitmap));
     cmdOpenToolSkin.SetBackColor(RGB(0xFF, 0xFF, 0xFF));
+    cmdOpenToolSkin.ActAsButton(L"Open");
     // The apply buttons wait for text.
     cmdUeberTitel.SetEnabled(false);
     cmdUeberTitel2.SetEnabled(false);

@@ -101,6 +101,7 @@ void FrmShredder::CreateControls()
     SetTitledFrameColors(sevFrame1);
     cmdOpen.SetPicture(filepictures::OpenFolder());
     cmdOpen.SetMousePointer(art::LinkCursor());
+    cmdOpen.ActAsButton(L"Open");
     Picture1.SetPicture(filepictures::Shredder());
 
     cmdOpen.onClick = [this] { cmdOpen_Click(); };

@@ -61,6 +61,7 @@ void FrmUtilities::CreateControls()
         label.SetAutoSize(true);
         label.SetMousePointer(pointer);
         label.onClick = [this, &link] { Launch(link); };
+        label.ActAsButton();
         top += LinkSpacing;
     }
 }

@@ -101,6 +101,34 @@ TEST_F(WizardSteps, EveryStepShowsItsTextsAndButtons)
     EXPECT_FALSE(wizard.UpdateDone);
 }
 
+// Keys posted to the focused button, handed out by the program's event loop.
+TEST_F(WizardSteps, TabReachesTheEnabledButtonsInOrderAndEnterPressesThem)
+{
+    FrmSkyvell& wizard = Wizard();
+    const auto type = [](WPARAM key) {
+        ::PostMessageW(::GetFocus(), WM_KEYDOWN, key, 1);
+        ::PostMessageW(::GetFocus(), WM_KEYUP, key, 0xC0000001);
+        ui::DoEvents();
+    };
+    ::SetFocus(wizard.Hwnd());
+    type(VK_TAB);
+    EXPECT_EQ(::GetFocus(), wizard.cmdNext.Hwnd()) << "Back is disabled at the welcome";
+    type(VK_TAB);
+    EXPECT_EQ(::GetFocus(), wizard.cmdCancel.Hwnd());
+    type(VK_TAB);
+    EXPECT_EQ(::GetFocus(), wizard.cmdNext.Hwnd());
+    type(VK_RETURN);
+    EXPECT_EQ(wizard.Step, 2);
+    type(VK_SPACE);
+    EXPECT_EQ(wizard.Step, 3);
+
+    ::SetFocus(wizard.cmdCancel.Hwnd());
+    type(VK_TAB);
+    EXPECT_EQ(::GetFocus(), wizard.cmdBack.Hwnd());
+    type(VK_RETURN);
+    EXPECT_EQ(wizard.Step, 2);
+}
+
 TEST_F(WizardSteps, BackReturnsToTheStepBeforeWithItsTexts)
 {
     FrmSkyvell& wizard = Wizard();

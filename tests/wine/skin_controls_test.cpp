@@ -304,6 +304,52 @@ TEST_F(SkinControlsTest, ButtonClicksByMouseAndKeysUnlessDisabled)
     EXPECT_EQ(clicks, 3);
 }
 
+TEST_F(SkinControlsTest, PicturesAndLabelsThatActAsButtonsTakeFocusAndKeys)
+{
+    ui::PictureBox picture(L"cmdOpen");
+    ui::Label label(L"lblHP");
+    struct Case {
+        ui::MouseControl& control;
+        const wchar_t* name;
+        std::wstring windowText;
+    };
+    Put(picture, {10, 10, 42, 38});
+    Put(label, {10, 50, 120, 66}).SetCaption(L"www.example.com");
+    for (const Case& c : {Case{picture, L"Open", L"Open"}, Case{label, L"Link", L"www.example.com"}}) {
+        ui::MouseControl& control = c.control;
+        SCOPED_TRACE(WindowText(control.Hwnd()));
+        int clicks = 0;
+        control.onClick = [&] { ++clicks; };
+        PressKey(control.Hwnd(), VK_SPACE);
+        EXPECT_EQ(clicks, 0) << "not yet a button";
+        EXPECT_EQ(::GetWindowLongW(control.Hwnd(), GWL_STYLE) & WS_TABSTOP, 0);
+
+        control.ActAsButton(c.name);
+        EXPECT_EQ(WindowText(control.Hwnd()), c.windowText) << "a caption stays the window text";
+        EXPECT_NE(::GetWindowLongW(control.Hwnd(), GWL_STYLE) & WS_TABSTOP, 0);
+        EXPECT_NE(::SendMessageW(control.Hwnd(), WM_GETDLGCODE, 0, 0) & DLGC_BUTTON, 0);
+        ::SetFocus(host);
+        const Picture unfocused = Draw(control.Hwnd());
+        PressKey(control.Hwnd(), VK_SPACE);
+        PressKey(control.Hwnd(), VK_RETURN);
+        ::SendMessageW(control.Hwnd(), BM_CLICK, 0, 0);
+        EXPECT_EQ(clicks, 3);
+        ::SendMessageW(control.Hwnd(), WM_KEYDOWN, VK_SPACE, 0x40000001);
+        EXPECT_EQ(clicks, 3) << "a held key clicks once";
+
+        ASSERT_TRUE(control.Focused());
+        const Picture focused = Draw(control.Hwnd());
+        EXPECT_NE(focused, unfocused) << "the focus rectangle";
+        ::SetFocus(host);
+        EXPECT_FALSE(control.Focused());
+        EXPECT_EQ(Draw(control.Hwnd()), unfocused);
+
+        control.SetEnabled(false);
+        PressKey(control.Hwnd(), VK_SPACE);
+        EXPECT_EQ(clicks, 3);
+    }
+}
+
 TEST_F(SkinControlsTest, DialogNavigationReachesTheControls)
 {
     ui::XpButton first(L"cmdFirst");

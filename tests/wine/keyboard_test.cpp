@@ -1,0 +1,167 @@
+// The program without a mouse: keys go through the program's own event loop to
+// the pages shown in the main window, as a user types them.
+#include "pages/system/frmHDDCLean.h"
+#include "pages/system/frmMonitor.h"
+#include "pages/system/frmSysRes.h"
+#include "pages/tweaks/frmInternet.h"
+#include "pages/tweaks/frmInternet2.h"
+#include "pages/utilities/frmShredder.h"
+#include "shell/PageForm.h"
+#include "shell/frmMain.h"
+#include "shell/frmSystemOption.h"
+
+#include "tests/wine/support/TestSupport.h"
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+namespace {
+
+// A key pressed and let go on the focused window; the event loop hands it out.
+void Type(WPARAM key)
+{
+    const HWND focus = ::GetFocus();
+    ::PostMessageW(focus, WM_KEYDOWN, key, 1);
+    ::PostMessageW(focus, WM_KEYUP, key, 0xC0000001);
+    ui::DoEvents();
+}
+
+std::wstring WindowText(HWND hwnd)
+{
+    wchar_t text[256] = L"";
+    ::GetWindowTextW(hwnd, text, 256);
+    return text;
+}
+
+class KeyboardTest : public testing_support::FormTest {
+protected:
+    FrmMain& Main()
+    {
+        FrmMain& main = frmMain();
+        main.Show();
+        return main;
+    }
+
+    // Tabs from the focus once round the main window, until the focus comes back.
+    std::vector<HWND> TabRound()
+    {
+        std::vector<HWND> visited{::GetFocus()};
+        for (int i = 0; i < 200; ++i) {
+            Type(VK_TAB);
+            if (::GetFocus() == visited.front())
+                return visited;
+            visited.push_back(::GetFocus());
+        }
+        ADD_FAILURE() << "Tab never came back";
+        return visited;
+    }
+
+    // Tabs until the control has the focus; false when a round misses it.
+    bool TabTo(const ui::Control& control)
+    {
+        for (int i = 0; i < 200 && ::GetFocus() != control.Hwnd(); ++i)
+            Type(VK_TAB);
+        return ::GetFocus() == control.Hwnd();
+    }
+};
+
+std::ptrdiff_t Place(const std::vector<HWND>& round, const ui::Control& control)
+{
+    return std::find(round.begin(), round.end(), control.Hwnd()) - round.begin();
+}
+
+TEST_F(KeyboardTest, MainWindowSectionsAndMenuPicturesWorkByKeys)
+{
+    FrmMain& main = Main();
+    ::SetFocus(main.Hwnd());
+    Type(VK_TAB);
+    EXPECT_EQ(::GetFocus(), main.picMin.Hwnd()) << "the window's own buttons come first";
+    EXPECT_EQ(WindowText(main.picMin.Hwnd()), L"Minimise");
+
+    ASSERT_TRUE(TabTo(main.lblSystem));
+    Type(VK_RETURN);
+    ASSERT_EQ(::GetWindow(main.picContainerMain.Hwnd(), GW_CHILD), frmSystemOption->fraSystem.Hwnd());
+
+    ASSERT_TRUE(TabTo(frmSystemOption->picCleaner));
+    EXPECT_EQ(WindowText(frmSystemOption->picCleaner.Hwnd()), L"Disk cleaner");
+    EXPECT_TRUE(frmSystemOption->picCleaner.Focused());
+    Type(VK_SPACE);
+    EXPECT_EQ(::GetWindow(main.picContainerMain.Hwnd(), GW_CHILD), frmHDDCLean->fraHDDClean.Hwnd());
+    // The focus left on the page beneath goes on to a control in sight.
+    Type(VK_TAB);
+    EXPECT_FALSE(::IsChild(frmSystemOption->fraSystem.Hwnd(), ::GetFocus()));
+    EXPECT_TRUE(::IsWindowVisible(::GetFocus()));
+}
+
+TEST_F(KeyboardTest, TweakPageTabsInReadingOrderOnlyOverThePageShownAndKeepsTyping)
+{
+    FrmMain& main = Main();
+    ui::ShowPage(frmInternet->fraInternet);
+    ui::ShowPage(frmInternet2->fraInternet2);
+    FrmInternet2& page = frmInternet2();
+
+    ::SetFocus(page.txtIETitel.Hwnd());
+    Type('A');
+    Type('B');
+    EXPECT_EQ(page.txtIETitel.Text(), L"ab");
+    EXPECT_TRUE(page.cmdUeberTitel.Enabled());
+
+    const std::vector<HWND> round = TabRound();
+    for (HWND hwnd : round) {
+        EXPECT_FALSE(::IsChild(frmInternet->fraInternet.Hwnd(), hwnd)) << "a control of the page beneath";
+        EXPECT_EQ(::GetAncestor(hwnd, GA_ROOT), main.Hwnd());
+    }
+    EXPECT_LT(Place(round, page.txtIETitel), Place(round, page.cmdUeberTitel));
+    EXPECT_LT(Place(round, page.cmdUeberTitel), Place(round, page.TextToolSkin));
+    EXPECT_EQ(Place(round, page.TextToolSkin) + 1, Place(round, page.cmdOpenToolSkin))
+        << "the open button follows its box";
+    EXPECT_LT(Place(round, page.cmdOpenToolSkin), static_cast<std::ptrdiff_t>(round.size()));
+    EXPECT_LT(Place(round, main.lblSystem), static_cast<std::ptrdiff_t>(round.size()));
+
+    ASSERT_TRUE(TabTo(page.cmdOpenToolSkin));
+    EXPECT_EQ(WindowText(page.cmdOpenToolSkin.Hwnd()), L"Open");
+    seam.dialogAnswers.push_back(L"C:\\toolbar.bmp");
+    Type(VK_RETURN);
+    ASSERT_EQ(seam.dialogs.size(), 1u);
+    EXPECT_EQ(page.TextToolSkin.Text(), L"C:\\toolbar.bmp");
+}
+
+TEST_F(KeyboardTest, StatusPageMonitorButtonTogglesTheMonitorBySpace)
+{
+    Main();
+    ui::ShowPage(frmSysRes->fraRessourcen);
+    FrmSysRes& page = frmSysRes();
+    ASSERT_TRUE(TabTo(page.cmdStartcpuMoni));
+    EXPECT_EQ(WindowText(page.cmdStartcpuMoni.Hwnd()), L"Enable/Disable CPU-Monitoring");
+
+    Type(VK_SPACE);
+    ASSERT_TRUE(frmMonitor.IsLoaded());
+    EXPECT_TRUE(frmMonitor->Visible());
+    ::SetFocus(page.cmdStartcpuMoni.Hwnd());
+    Type(VK_SPACE);
+    EXPECT_FALSE(frmMonitor.IsLoaded());
+}
+
+TEST_F(KeyboardTest, ShredderOpenButtonFollowsItsBoxAndChoosesAFileByEnter)
+{
+    Main();
+    ui::ShowPage(frmShredder->fraShredder);
+    FrmShredder& page = frmShredder();
+    ::SetFocus(page.txtSchredderDir.Hwnd());
+    Type(VK_TAB);
+    ASSERT_EQ(::GetFocus(), page.cmdOpen.Hwnd());
+    EXPECT_EQ(WindowText(page.cmdOpen.Hwnd()), L"Open");
+    EXPECT_TRUE(page.cmdOpen.Focused());
+
+    seam.dialogAnswers.push_back(L"C:\\secret.txt");
+    Type(VK_RETURN);
+    ASSERT_EQ(seam.dialogs.size(), 1u);
+    EXPECT_EQ(page.txtSchredderDir.Text(), L"C:\\secret.txt");
+
+    Type(VK_TAB);
+    EXPECT_EQ(::GetFocus(), page.cmdSchredderIt.Hwnd());
+    EXPECT_FALSE(page.cmdOpen.Focused());
+}
+
+} // namespace
