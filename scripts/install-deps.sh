@@ -7,6 +7,7 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++ clang libclang-rt-14-dev
     g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix binutils-mingw-w64 mingw-w64-tools
+    g++-mingw-w64-x86-64-win32 g++-mingw-w64-i686-win32
     googletest libgtest-dev
     wine wine64 fonts-wine
     xvfb xauth x11-utils xdotool fonts-liberation
