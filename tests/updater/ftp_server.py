@@ -15,9 +15,15 @@ Two SITE commands make the folder links that the test programs under Wine
 cannot make themselves (Wine shows a Unix symbolic link as a reparse point):
     SITE LINK c:\\link c:\\target    SITE UNLINK c:\\link
 with paths on drive c: of the test prefix, whose folder is the third argument.
+
+A third runs a Windows program of the tests in the same prefix when a file is
+asked for, and sends the file once the program has ended:
+    SITE INTRUDE <remote file> <program> [arguments...]
+(one run; no blanks in the paths).
 """
 import logging
 import os
+import subprocess
 import sys
 
 from pyftpdlib.authorizers import DummyAuthorizer
@@ -51,8 +57,28 @@ class UpdateHandler(FTPHandler):
     proto_cmds["SITE UNLINK"] = dict(
         perm=None, auth=True, arg=True, help="Syntax: SITE UNLINK <link> (removes a folder link on c:)."
     )
+    proto_cmds["SITE INTRUDE"] = dict(
+        perm=None, auth=True, arg=True, help="Syntax: SITE INTRUDE <remote file> <program> [args] (runs it on RETR)."
+    )
+    # Remote file name -> the command line to run when it is asked for.
+    intruders = {}
+
+    def ftp_SITE_INTRUDE(self, line):
+        parts = line.split(" ")
+        if len(parts) < 2:
+            self.respond("501 A remote file and a program are needed.")
+            return
+        UpdateHandler.intruders[os.path.basename(parts[0])] = parts[1:]
+        self.respond("200 Program set.")
+
+    def run_intruder(self, file):
+        command = UpdateHandler.intruders.pop(os.path.basename(file), None)
+        if command:
+            subprocess.run(["wine", *command], stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
+                           stderr=subprocess.DEVNULL, timeout=120, check=False)
 
     def ftp_RETR(self, file):
+        self.run_intruder(file)
         name = os.path.basename(file)
         if not name.startswith(("cut-", "grow-")):
             return super().ftp_RETR(file)
