@@ -52,6 +52,11 @@ add_library(skyvell_test_support STATIC ${SKYVELL_TEST_SUPPORT})
 target_compile_options(skyvell_test_support PRIVATE ${BRVT_WARNINGS})
 target_link_libraries(skyvell_test_support PUBLIC skyvell_lib wine_test_support psapi)
 
+# Another program on the machine, which the test FTP server starts during a download.
+add_executable(skyvell_intruder tests/updater/intruder/intruder.cpp)
+target_compile_options(skyvell_intruder PRIVATE ${BRVT_WARNINGS})
+target_link_options(skyvell_intruder PRIVATE -municode)
+
 file(GLOB SKYVELL_TESTS CONFIGURE_DEPENDS tests/updater/*_test.cpp)
 foreach(test_source ${SKYVELL_TESTS})
     get_filename_component(test_name ${test_source} NAME_WE)
@@ -60,7 +65,7 @@ foreach(test_source ${SKYVELL_TESTS})
     target_compile_options(${target} PRIVATE ${BRVT_WARNINGS})
     # A test with a main of its own keeps it: the archive's main is only taken when none is there.
     target_link_libraries(${target} PRIVATE skyvell_test_support gtest_main)
-    add_dependencies(${target} Skyvell brvt)
+    add_dependencies(${target} Skyvell brvt skyvell_intruder)
     if(BRVT_RUN_WINE_TESTS)
         add_test(NAME wine.${target}
             COMMAND ${CMAKE_SOURCE_DIR}/tests/updater/with-ftp-server.sh ${CMAKE_BINARY_DIR}

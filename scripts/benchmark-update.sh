@@ -25,7 +25,7 @@ if [[ "${1:-}" == --measure ]]; then
     echo "== wizard"
     # Output goes to a file: the prefix's desktop process keeps wine's pipes open.
     out=$bench/update-wizard.txt
-    if ! SKYVELL_TEST_SERVER=127.0.0.1:$BRVT_TEST_FTP_PORT wine "$timer" brvt/big.bin 'c:\big.bin' $((runs + 1)) \
+    if ! SKYVELL_TEST_SERVER=127.0.0.1:$BRVT_TEST_FTP_PORT wine "$timer" brvt/big.bin 'c:\brvtupdatetemp\big.bin' $((runs + 1)) \
         </dev/null >"$out" 2>&1; then
         cat "$out" >&2
         echo "the wizard's download failed" >&2

@@ -43,19 +43,12 @@ std::wstring Trim(const std::wstring& text)
     return text.substr(first, text.find_last_not_of(L' ') - first + 1);
 }
 
-// The first line of a version file, within its size limit; "" when it cannot be read.
-std::wstring FirstLine(const std::wstring& path)
+// The first line of the installed version file; "" when it cannot be read.
+std::wstring InstalledVersionLine(const std::wstring& path)
 {
     const win::unique_hfile file(::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                                                FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file)
-        return {};
-    std::string text(VersionFileLimit, '\0');
-    DWORD read = 0;
-    if (!::ReadFile(file.get(), text.data(), VersionFileLimit, &read, nullptr))
-        return {};
-    text.resize(read);
-    return win::FromAnsi(text.substr(0, text.find_first_of("\r\n")));
+    return file ? FirstLine(file.get(), VersionFileLimit) : std::wstring();
 }
 
 bool IsExistingFile(const std::wstring& path)
@@ -118,6 +111,9 @@ const wchar_t* NothingInstalledText(UpdateOutcome outcome)
     case UpdateOutcome::TempFolderNotEmptied:
         return L"The download folder c:\\brvtupdatetemp could not be emptied, so the update has been refused. "
                L"Please delete the folder and try again.";
+    case UpdateOutcome::TempFolderNotCreated:
+        return L"The download folder c:\\brvtupdatetemp could not be created anew, so the update has been "
+               L"refused. Please try again.";
     case UpdateOutcome::NoUpdate:
     case UpdateOutcome::Installed:
         break;
@@ -245,6 +241,7 @@ void FrmSkyvell::Form_Load()
 void FrmSkyvell::Form_Unload()
 {
     Timer.SetEnabled(false);
+    downloadFolder.Release();
     hConnect.reset();
     hInternet.reset();
 }
@@ -365,7 +362,7 @@ void FrmSkyvell::Finish()
             numbertext::StrictInteger(modIni::ReadIniValue(layout.IniFile(), L"Skyvell", L"EXECUTE"));
         // Only a program of the installation itself is started.
         const std::optional<std::wstring> program = modPaths::FileInside(
-            layout.Resolve(modIni::ReadIniValue(layout.IniFile(), L"Skyvell", L"EXECFILES")), layout.root);
+            layout.Resolve(modIni::ReadIniValue(layout.IniFile(), L"Skyvell", L"EXECFILES")), layout.Folder());
         if (execute == 1 && program && IsExistingFile(*program))
             effects::Current().StartProcess(*program);
     }
@@ -410,19 +407,21 @@ UpdateOutcome FrmSkyvell::SendFiles(const std::wstring& section)
         return UpdateOutcome::PathOutsideTempFolder;
     for (const UpdateEntry& entry : *entries) {
         if (txtOrdner.Text() != L"da") {
-            switch (modInstall::PrepareTempFolder()) {
-            case modInstall::TempFolderState::Link:
+            switch (downloadFolder.Create()) {
+            case DownloadFolder::State::Link:
                 return UpdateOutcome::TempFolderIsLink;
-            case modInstall::TempFolderState::NotEmptied:
+            case DownloadFolder::State::NotRemoved:
                 return UpdateOutcome::TempFolderNotEmptied;
-            case modInstall::TempFolderState::Ready:
+            case DownloadFolder::State::NotCreated:
+                return UpdateOutcome::TempFolderNotCreated;
+            case DownloadFolder::State::Ready:
                 break;
             }
             txtOrdner.SetText(L"da");
         }
         if (txtStatus.Text() != L"fertig") {
             if (!NewerVersionOnServer(layout)) {
-                modInstall::DeleteFolder(TempFolder);
+                downloadFolder.Remove();
                 return UpdateOutcome::NoUpdate;
             }
             cmdCancel.SetEnabled(false);
@@ -449,6 +448,9 @@ UpdateOutcome FrmSkyvell::SendFiles(const std::wstring& section)
         // the search ends before the download.
         search.reset();
         UpdateFileSize = ListedSize(found);
+        // Only this run puts files into its download folder: another program made this one.
+        if (downloadFolder.IsForeign(entry.path))
+            return UpdateOutcome::DownloadFailed;
         if (modDates::FileTimeToText(found.ftLastWriteTime) > modDates::GetFileDateText(entry.path)) {
             frmTransfert.SetVisible(true);
             ++count;
@@ -464,7 +466,7 @@ UpdateOutcome FrmSkyvell::SendFiles(const std::wstring& section)
         cmdBack.SetEnabled(false);
         cmdCancel.SetEnabled(false);
         // Nothing to install: the download folder goes, as when no version is due.
-        modInstall::DeleteFolder(TempFolder);
+        downloadFolder.Remove();
         return UpdateOutcome::NoUpdate;
     }
     return Install(layout, count);
@@ -476,8 +478,10 @@ bool FrmSkyvell::NewerVersionOnServer(const InstallLayout& layout)
                                             ExpectedSize::AtMost(VersionFileLimit));
     txtStatus.SetText(L"fertig");
     // A version file that did not arrive whole says nothing.
-    txtTemp.SetText(fetched == DownloadResult::Complete ? FirstLine(DownloadedVersionFile) : L"");
-    txtAlte.SetText(FirstLine(layout.InstalledVersionFile()));
+    const HANDLE fetchedFile = downloadFolder.Find(DownloadedVersionFile);
+    txtTemp.SetText(fetched == DownloadResult::Complete && fetchedFile ? FirstLine(fetchedFile, VersionFileLimit)
+                                                                       : L"");
+    txtAlte.SetText(InstalledVersionLine(layout.InstalledVersionFile()));
     const std::string decimal = win::ToAnsi(decimalSeparator_);
     return version::VersionOrZero(win::ToAnsi(txtTemp.Text()), decimal) >
            version::VersionOrZero(win::ToAnsi(txtAlte.Text()), decimal);
@@ -485,7 +489,7 @@ bool FrmSkyvell::NewerVersionOnServer(const InstallLayout& layout)
 
 UpdateOutcome FrmSkyvell::Install(const InstallLayout& layout, int count)
 {
-    if (!modInstall::InstallUpdate(layout))
+    if (!modInstall::InstallUpdate(layout, downloadFolder))
         return UpdateOutcome::InstallFailed;
     ui::DoEvents();
     ui::DoEvents();
@@ -508,9 +512,8 @@ DownloadResult FrmSkyvell::GetFiles(const std::wstring& remoteFile, const std::w
                                                       FTP_TRANSFER_TYPE_BINARY | INTERNET_FLAG_RELOAD, 0));
     if (!source)
         return DownloadResult::Failed;
-    // Written from the start, and whatever the file held before is cut off.
-    win::unique_hfile target(::CreateFileW(localFile.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                           FILE_ATTRIBUTE_NORMAL, nullptr));
+    // A new file of this run's download folder, held until the installation.
+    const HANDLE target = downloadFolder.Open(localFile);
     if (!target)
         return DownloadResult::Failed;
     CancelRequested = false;
@@ -521,8 +524,7 @@ DownloadResult FrmSkyvell::GetFiles(const std::wstring& remoteFile, const std::w
         // The one yield of a block: it also shows the progress of the block before.
         ui::DoEvents();
         if (CancelRequested) {
-            target.reset();
-            ::DeleteFileW(localFile.c_str());
+            downloadFolder.Discard(localFile);
             for (int i = 0; i < 10000; ++i)
                 ui::DoEvents();
             ResetProgress();
@@ -539,12 +541,15 @@ DownloadResult FrmSkyvell::GetFiles(const std::wstring& remoteFile, const std::w
         total += static_cast<std::int64_t>(block.size());
         ProgressBar(expected.exact ? expected.bytes : 0, total, remote);
         DWORD written = 0;
-        if (!::WriteFile(target.get(), block.data(), static_cast<DWORD>(block.size()), &written, nullptr) ||
+        if (!::WriteFile(target, block.data(), static_cast<DWORD>(block.size()), &written, nullptr) ||
             written != block.size())
             return DownloadResult::Failed;
     }
     // A connection that ends early looks like the end of the file: only the size tells.
-    return !expected.exact || total == expected.bytes ? DownloadResult::Complete : DownloadResult::Failed;
+    if (expected.exact && total != expected.bytes)
+        return DownloadResult::Failed;
+    downloadFolder.Arrived(target, total);
+    return DownloadResult::Complete;
 }
 
 void FrmSkyvell::ProgressBar(std::int64_t size, std::int64_t done, const std::wstring& file)

@@ -7,6 +7,7 @@
 #include "ui/Form.h"
 #include "ui/SkinControls.h"
 #include "updater/DisplayLabel.h"
+#include "updater/DownloadFolder.h"
 #include "updater/Internet.h"
 #include "updater/core/InstallLayout.h"
 
@@ -20,8 +21,9 @@ enum class UpdateOutcome {
     DownloadFailed,         // a listed file missing on the server, or not brought whole
     InstallFailed,
     PathOutsideTempFolder,  // a PATH entry leads out of the download folder
-    TempFolderIsLink,       // the download folder is a junction or symbolic link
+    TempFolderIsLink,       // the download folder is a junction or symbolic link that cannot be removed
     TempFolderNotEmptied,   // what an earlier run left in it cannot be deleted
+    TempFolderNotCreated,   // it could not be created anew for this run
 };
 // How one download ended: complete only when every byte the server listed arrived.
 enum class DownloadResult { Complete, Cancelled, Failed };
@@ -72,6 +74,8 @@ public:
     bool CancelRequested = false;
     net::unique_hinternet hInternet;
     net::unique_hinternet hConnect;
+    // The download folder of this run and the downloads it holds for the installation.
+    DownloadFolder downloadFolder;
 
     // Size of the file being downloaded, its bytes so far, and those at the last timer tick.
     std::int64_t UpdateFileSize = 0;

@@ -3,6 +3,10 @@
 #include "ui/win/Handles.h"
 #include "updater/modTestAids.h"
 
+#include <algorithm>
+#include <cstdint>
+#include <vector>
+
 namespace modInstall {
 
 namespace {
@@ -61,20 +65,36 @@ bool DeleteContent(const std::wstring& folder)
     });
 }
 
-bool CopyFolder(const std::wstring& from, const std::wstring& to)
+// One download, read through the handle held since it was created.
+bool CopyDownload(const DownloadFolder::Download& download, const std::wstring& to)
+{
+    const win::unique_hfile target(
+        ::CreateFileW(to.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!target || !::SetFilePointerEx(download.file.get(), LARGE_INTEGER{}, nullptr, FILE_BEGIN))
+        return false;
+    std::vector<char> buffer(1 << 16);
+    for (std::int64_t left = download.size; left > 0;) {
+        const DWORD wanted = static_cast<DWORD>(std::min<std::int64_t>(left, static_cast<std::int64_t>(buffer.size())));
+        DWORD read = 0;
+        DWORD written = 0;
+        if (!::ReadFile(download.file.get(), buffer.data(), wanted, &read, nullptr) || read != wanted ||
+            !::WriteFile(target.get(), buffer.data(), read, &written, nullptr) || written != read)
+            return false;
+        left -= read;
+    }
+    return true;
+}
+
+bool CopyDownloads(const DownloadFolder& downloads, const std::wstring& to)
 {
     if (!::CreateDirectoryW(to.c_str(), nullptr))
         return false;
-    return ForEachEntry(from, [&from, &to](const std::wstring& name, DWORD attributes) {
-        // What a link points at is no part of the update.
-        if (IsLink(attributes))
+    for (const DownloadFolder::Download& download : downloads.Downloads()) {
+        if (!CopyDownload(download, to + L"\\" + download.name))
             return false;
-        if (attributes & FILE_ATTRIBUTE_DIRECTORY)
-            return CopyFolder(from + L"\\" + name, to + L"\\" + name);
-        const bool copied = ::CopyFileW((from + L"\\" + name).c_str(), (to + L"\\" + name).c_str(), TRUE) != FALSE;
         modTestAids::StopPoint(L"copying");
-        return copied;
-    });
+    }
+    return true;
 }
 
 bool Rename(const std::wstring& from, const std::wstring& to)
@@ -118,17 +138,6 @@ bool FinishSwap(const InstallLayout& layout)
 
 } // namespace
 
-TempFolderState PrepareTempFolder()
-{
-    if (::CreateDirectoryW(TempFolder, nullptr))
-        return TempFolderState::Ready;
-    const DWORD error = ::GetLastError();
-    if (IsLink(::GetFileAttributesW(TempFolder)))
-        return TempFolderState::Link;
-    return error == ERROR_ALREADY_EXISTS && DeleteContent(TempFolder) ? TempFolderState::Ready
-                                                                      : TempFolderState::NotEmptied;
-}
-
 bool DeleteFolder(const std::wstring& folder)
 {
     const DWORD attributes = ::GetFileAttributesW(folder.c_str());
@@ -141,16 +150,17 @@ bool DeleteFolder(const std::wstring& folder)
     return ::RemoveDirectoryW(folder.c_str()) != FALSE;
 }
 
-bool InstallUpdate(const InstallLayout& layout)
+bool InstallUpdate(const InstallLayout& layout, DownloadFolder& downloads)
 {
     // Leftovers of an attempt that failed without the next start's repair.
     DeleteFolder(layout.PartialFolder());
     DeleteFolder(layout.FreshFolder());
 
-    if (!CopyFolder(TempFolder, layout.PartialFolder())) {
+    if (!CopyDownloads(downloads, layout.PartialFolder())) {
         DeleteFolder(layout.PartialFolder());
         return false;
     }
+    downloads.Release();
     modTestAids::StopPoint(L"copied");
     if (!Rename(layout.PartialFolder(), layout.FreshFolder())) {
         DeleteFolder(layout.PartialFolder());

@@ -30,6 +30,9 @@ TEST(InstallLayout, BuildsEveryPathFromTheRootWithoutATrailingBackslash)
     EXPECT_EQ(layout.InstalledVersionFile(), L"C:\\Programs\\Brevantor\\main\\brvtupdate.txt");
     EXPECT_EQ(layout.NewIniFile(), L"C:\\Programs\\Brevantor\\main\\Skyvell.ini");
     EXPECT_EQ(InstallLayout(L"D:\\").IniFile(), L"D:\\Skyvell.ini") << "a drive root";
+    EXPECT_EQ(InstallLayout(L"D:\\").Folder(), L"D:\\") << "a drive root stays a folder";
+    EXPECT_EQ(InstallLayout(L"\\\\server\\share\\").Folder(), L"\\\\server\\share");
+    EXPECT_EQ(layout.Folder(), L"C:\\Programs\\Brevantor");
 }
 
 TEST(InstallLayout, RelativeConfigurationPathsCountFromTheRoot)

@@ -37,6 +37,11 @@ TEST(NormalizePath, ReadsAPathAsWindowsDoes)
         {L"c:\\BRVTUP~1\\brvt.exe", L"c:\\BRVTUP~1\\brvt.exe"},
         {L"c:\\brvtupdatetemp\\console.txt", L"c:\\brvtupdatetemp\\console.txt"},
         {L"c:\\brvtupdatetemp\\com10", L"c:\\brvtupdatetemp\\com10"},
+        // Shares: ".." stops at the share.
+        {L"\\\\server\\share\\main\\brvt.exe", L"\\\\server\\share\\main\\brvt.exe"},
+        {L"//server/share/./main/../brvt.exe. ", L"\\\\server\\share\\brvt.exe"},
+        {L"\\\\server\\share", L"\\\\server\\share"},
+        {L"\\\\server\\share\\", L"\\\\server\\share"},
     };
     for (const auto& normalized : cases) {
         SCOPED_TRACE(Narrow(normalized.path));
@@ -44,15 +49,16 @@ TEST(NormalizePath, ReadsAPathAsWindowsDoes)
     }
 }
 
-TEST(NormalizePath, RefusesWhatIsNoPlainFileOnADrive)
+TEST(NormalizePath, RefusesWhatIsNoPlainFileOnADriveOrShare)
 {
     const wchar_t* const refused[] = {
-        // Not a path on a drive.
-        L"", L"brvt.exe", L"c:brvt.exe", L"c:", L"\\brvtupdatetemp\\brvt.exe", L"\\\\server\\share\\brvt.exe",
-        L"//server/share/brvt.exe", L"\\\\?\\c:\\brvtupdatetemp\\brvt.exe", L"\\\\.\\c:\\brvtupdatetemp\\brvt.exe",
+        // Not a path on a drive or share.
+        L"", L"brvt.exe", L"c:brvt.exe", L"c:", L"\\brvtupdatetemp\\brvt.exe", L"\\\\server",
+        L"\\\\server\\", L"\\\\\\share\\brvt.exe", L"\\\\?\\c:\\brvtupdatetemp\\brvt.exe",
+        L"\\\\.\\c:\\brvtupdatetemp\\brvt.exe", L"\\\\..\\share\\brvt.exe", L"\\\\server\\sh*re\\brvt.exe",
         L"1:\\brvt.exe",
-        // Above the root.
-        L"c:\\..\\brvt.exe", L"c:\\brvtupdatetemp\\..\\..\\brvt.exe",
+        // Above the root or the share.
+        L"c:\\..\\brvt.exe", L"c:\\brvtupdatetemp\\..\\..\\brvt.exe", L"\\\\server\\share\\..\\other\\brvt.exe",
         // Devices, in any folder and with any extension.
         L"c:\\brvtupdatetemp\\con", L"c:\\brvtupdatetemp\\NUL.txt", L"c:\\brvtupdatetemp\\aux .dat",
         L"c:\\brvtupdatetemp\\prn.", L"c:\\brvtupdatetemp\\Lpt1\\brvt.exe", L"c:\\brvtupdatetemp\\com9.log",
@@ -86,6 +92,33 @@ TEST(IsInsideFolder, ADriveRootHoldsEverythingOnItsDrive)
     EXPECT_TRUE(IsInsideFolder(L"c:\\main\\brvt.exe", L"c:\\"));
     EXPECT_FALSE(IsInsideFolder(L"c:\\", L"c:\\"));
     EXPECT_FALSE(IsInsideFolder(L"d:\\main\\brvt.exe", L"c:\\"));
+}
+
+// The program that Finish may start: inside the install root, also where the
+// root is a drive root or a share.
+TEST(IsInsideFolder, TheInstallRootOnADriveRootOrAShareHoldsItsProgram)
+{
+    const struct {
+        const wchar_t* root;
+        const wchar_t* program;
+        bool inside;
+    } cases[] = {
+        {L"D:\\", L"D:\\main\\brvt.exe", true},
+        {L"D:\\", L"D:\\main\\..\\..\\brvt.exe", false},
+        {L"D:\\", L"C:\\main\\brvt.exe", false},
+        {L"\\\\server\\share", L"\\\\server\\share\\main\\brvt.exe", true},
+        {L"\\\\server\\share\\app", L"\\\\server\\share\\app\\main\\brvt.exe", true},
+        {L"\\\\server\\share\\app", L"\\\\server\\share\\other\\brvt.exe", false},
+        {L"\\\\server\\share", L"\\\\server\\share2\\main\\brvt.exe", false},
+        {L"\\\\server\\share", L"\\\\other\\share\\main\\brvt.exe", false},
+    };
+    for (const auto& startable : cases) {
+        SCOPED_TRACE(Narrow(startable.root) + " " + Narrow(startable.program));
+        const std::optional<std::wstring> root = NormalizePath(startable.root);
+        const std::optional<std::wstring> program = NormalizePath(startable.program);
+        ASSERT_TRUE(root);
+        EXPECT_EQ(program && IsInsideFolder(*program, *root), startable.inside);
+    }
 }
 
 TEST(IsInsideFolder, AResolvedPathLeadingOutIsOutside)

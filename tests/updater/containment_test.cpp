@@ -2,10 +2,12 @@
 // test's FTP server: a listed file missing or cut short on the server, more
 // bytes than the listing gives, download paths that lead out of the download
 // folder, a program to start from outside the install root, a download folder
-// that is a link. In every case the install root stays byte for byte as it
+// that is a link, another program acting on the download folder during the
+// download. In every case the install root stays byte for byte as it
 // was (or, where only Finish's program is foreign, holds exactly the new
 // version) and nothing is written outside the download folder.
 #include "tests/updater/support/UpdaterTestSupport.h"
+#include "tests/wine/support/RunningProgram.h"
 #include "ui/win/Text.h"
 #include "updater/modInstall.h"
 
@@ -13,6 +15,7 @@
 
 #include <functional>
 #include <map>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -40,6 +43,9 @@ const std::wstring OtherDrive = L"b:\\escaped.bvl";
 const std::wstring BesideTheRoot = L"c:\\skyvelltest\\escaped.bvl";
 const std::wstring Elsewhere = L"c:\\skyvelltest\\elsewhere";
 const std::wstring Outsider = L"c:\\skyvelltest\\outsider.exe";
+// What the other program reports, and where it would move the download folder.
+const std::wstring IntruderReport = L"c:\\skyvelltest\\intruder.txt";
+const std::wstring MovedTemp = L"c:\\skyvelltest\\moved";
 
 using Entries = std::vector<std::pair<std::string, std::string>>;
 
@@ -104,10 +110,11 @@ protected:
     void TearDown() override
     {
         RemoveLinks();
-        for (const std::wstring& path : {OtherDrive, BesideTheRoot, Outsider})
+        for (const std::wstring& path : {OtherDrive, BesideTheRoot, Outsider, IntruderReport})
             ::DeleteFileW(path.c_str());
         WizardTest::TearDown();
         modInstall::DeleteFolder(Elsewhere);
+        modInstall::DeleteFolder(MovedTemp);
     }
 
     // The update's Skyvell.ini on the server, and the root's with the entries.
@@ -262,6 +269,121 @@ TEST_P(ContainedFault, LeavesTheInstallationAndEverythingOutsideAsItWas)
 
 INSTANTIATE_TEST_SUITE_P(Updates, ContainedFault, ::testing::ValuesIn(Faults()),
                          [](const ::testing::TestParamInfo<Fault>& fault) { return std::string(fault.param.name); });
+
+// Another program, started by the server when the second file is asked for,
+// acts on the download folder: the first file is in and held.
+struct Intrusion {
+    const char* name;
+    std::vector<std::wstring> arguments;  // action, path [, target]
+    // Attempts that Wine can refuse (it enforces sharing modes between
+    // programs, not access lists): each must be refused.
+    std::vector<std::string> refused;
+    bool installed;
+};
+
+void PrintTo(const Intrusion& intrusion, std::ostream* out)
+{
+    *out << intrusion.name;
+}
+
+std::vector<Intrusion> Intrusions()
+{
+    return {
+        {"AFilePlantedInTheFolder", {L"plant", InTemp(L"planted.dll")}, {}, true},
+        {"ADownloadedFileOverwrittenOrDeleted", {L"overwrite", InTemp(L"brvt.exe")}, {"overwrite", "delete"}, true},
+        {"TheFolderMovedAsideForALink", {L"move", TempFolder, MovedTemp}, {"move"}, true},
+        {"ANameStillToComeMadeAHardLink", {L"hardlink", InTemp(L"Skyvell.ini"), Elsewhere + L"\\keep.txt"}, {},
+         false},
+    };
+}
+
+class Intruded : public Containment, public ::testing::WithParamInterface<Intrusion> {};
+
+TEST_P(Intruded, InstallsExactlyTheServedUpdateOrNothing)
+{
+    const Intrusion& intrusion = GetParam();
+    Configure(UsualEntries());
+    std::wstring command =
+        L"SITE INTRUDE brvt/English.bvl " + testing_support::FolderOfThisProgram() + L"\\skyvell_intruder.exe " +
+        IntruderReport;
+    for (const std::wstring& argument : intrusion.arguments)
+        command += L" " + argument;
+    ASSERT_TRUE(ServerCommand(win::ToAnsi(command)));
+    const Snapshot rootBefore = SnapshotOf(root.Path());
+    const Snapshot elsewhereBefore = SnapshotOf(Elsewhere);
+
+    const std::wstring info = RunAndFinish();
+    const std::string report = ReadTextFile(IntruderReport);
+    ASSERT_NE(report, "<missing>") << "the other program did not run";
+    for (const std::string& attempt : intrusion.refused)
+        EXPECT_NE(report.find(attempt + " refused"), std::string::npos) << report;
+    if (intrusion.installed) {
+        EXPECT_EQ(info, Installed) << report;
+        ExpectNewVersionInstalled();
+    } else {
+        EXPECT_EQ(info, NotDownloaded) << report;
+        EXPECT_EQ(SnapshotOf(root.Path()), rootBefore);
+    }
+    EXPECT_EQ(SnapshotOf(Elsewhere), elsewhereBefore) << "a hard link's target is never written";
+    EXPECT_FALSE(Exists(MovedTemp));
+    EXPECT_TRUE(seam.processes.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(DuringTheDownload, Intruded, ::testing::ValuesIn(Intrusions()),
+                         [](const ::testing::TestParamInfo<Intrusion>& intrusion) {
+                             return std::string(intrusion.param.name);
+                         });
+
+// The download folder is made anew, with what it grants: the current user,
+// SYSTEM and the administrators, nothing inherited from the root of C:. Wine
+// keeps no access list on its folders, so the descriptor is read from the one
+// the folder is created with.
+TEST_F(Containment, TheDownloadFolderIsMadeAnewForTheUserSystemAndAdministratorsOnly)
+{
+    WriteTextFile(InTemp(L"stale.dll"), "from an earlier run");
+    DownloadFolder folder;
+    ASSERT_EQ(folder.Create(), DownloadFolder::State::Ready);
+    EXPECT_EQ(FolderContent(TempFolder), std::vector<std::wstring>{}) << "made anew";
+
+    const std::unique_ptr<void, LocalFreer> descriptor = PrivateFolderSecurity();
+    ASSERT_TRUE(descriptor);
+    SECURITY_DESCRIPTOR_CONTROL control = 0;
+    DWORD revision = 0;
+    ASSERT_TRUE(::GetSecurityDescriptorControl(descriptor.get(), &control, &revision));
+    EXPECT_TRUE(control & SE_DACL_PROTECTED) << "inherits from the root of C:";
+    BOOL present = FALSE;
+    BOOL defaulted = FALSE;
+    PACL dacl = nullptr;
+    ASSERT_TRUE(::GetSecurityDescriptorDacl(descriptor.get(), &present, &dacl, &defaulted));
+    ASSERT_TRUE(present && dacl);
+
+    win::unique_handle token;
+    ASSERT_TRUE(::OpenProcessToken(::GetCurrentProcess(), TOKEN_QUERY, token.put()));
+    BYTE userBuffer[256];
+    DWORD size = 0;
+    ASSERT_TRUE(::GetTokenInformation(token.get(), TokenUser, userBuffer, sizeof userBuffer, &size));
+    BYTE system[SECURITY_MAX_SID_SIZE];
+    BYTE administrators[SECURITY_MAX_SID_SIZE];
+    DWORD systemSize = sizeof system;
+    DWORD administratorsSize = sizeof administrators;
+    ASSERT_TRUE(::CreateWellKnownSid(WinLocalSystemSid, nullptr, system, &systemSize));
+    ASSERT_TRUE(::CreateWellKnownSid(WinBuiltinAdministratorsSid, nullptr, administrators, &administratorsSize));
+    const PSID granted[] = {reinterpret_cast<TOKEN_USER*>(userBuffer)->User.Sid, system, administrators};
+
+    ASSERT_EQ(dacl->AceCount, 3);
+    for (DWORD index = 0; index < dacl->AceCount; ++index) {
+        SCOPED_TRACE(index);
+        void* entry = nullptr;
+        ASSERT_TRUE(::GetAce(dacl, index, &entry));
+        const auto* ace = static_cast<ACCESS_ALLOWED_ACE*>(entry);
+        EXPECT_EQ(ace->Header.AceType, ACCESS_ALLOWED_ACE_TYPE);
+        EXPECT_FALSE(ace->Header.AceFlags & INHERITED_ACE);
+        EXPECT_EQ(ace->Header.AceFlags & (OBJECT_INHERIT_ACE | CONTAINER_INHERIT_ACE),
+                  OBJECT_INHERIT_ACE | CONTAINER_INHERIT_ACE) << "passed on to the downloads";
+        EXPECT_EQ(ace->Mask, static_cast<DWORD>(FILE_ALL_ACCESS));
+        EXPECT_TRUE(::EqualSid(const_cast<DWORD*>(&ace->SidStart), granted[index]));
+    }
+}
 
 TEST_F(Containment, PathsInsideTheTempFolderAreResolvedInAnyWriting)
 {

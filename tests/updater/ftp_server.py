@@ -15,9 +15,19 @@ Two SITE commands make the folder links that the test programs under Wine
 cannot make themselves (Wine shows a Unix symbolic link as a reparse point):
     SITE LINK c:\\link c:\\target    SITE UNLINK c:\\link
 with paths on drive c: of the test prefix, whose folder is the third argument.
+
+Two more map a folder on drive c: as a drive root or a network share of the
+prefix, and take the mapping away again:
+    SITE MAP d: c:\\folder    SITE MAP \\\\server\\share c:\\folder    SITE UNMAP <name>
+
+A third runs a Windows program of the tests in the same prefix when a file is
+asked for, and sends the file once the program has ended:
+    SITE INTRUDE <remote file> <program> [arguments...]
+(one run; no blanks in the paths).
 """
 import logging
 import os
+import subprocess
 import sys
 
 from pyftpdlib.authorizers import DummyAuthorizer
@@ -51,8 +61,66 @@ class UpdateHandler(FTPHandler):
     proto_cmds["SITE UNLINK"] = dict(
         perm=None, auth=True, arg=True, help="Syntax: SITE UNLINK <link> (removes a folder link on c:)."
     )
+    proto_cmds["SITE INTRUDE"] = dict(
+        perm=None, auth=True, arg=True, help="Syntax: SITE INTRUDE <remote file> <program> [args] (runs it on RETR)."
+    )
+    proto_cmds["SITE MAP"] = dict(
+        perm=None, auth=True, arg=True, help="Syntax: SITE MAP <d: or \\\\server\\share> <folder on c:>."
+    )
+    proto_cmds["SITE UNMAP"] = dict(
+        perm=None, auth=True, arg=True, help="Syntax: SITE UNMAP <d: or \\\\server\\share>."
+    )
+
+    def mapping(self, name):
+        """The dosdevices entry that maps a drive letter or a share, or None."""
+        devices = os.path.join(os.path.dirname(self.drive_c), "dosdevices")
+        if len(name) == 2 and name[0].isalpha() and name[1] == ":" and name.lower() not in ("b:", "c:", "z:"):
+            return os.path.join(devices, name.lower())
+        parts = name.split("\\")
+        if len(parts) == 4 and parts[:2] == ["", ""] and all(p and p not in (".", "..") for p in parts[2:]):
+            return os.path.join(devices, "unc", parts[2].lower(), parts[3].lower())
+        return None
+
+    def ftp_SITE_MAP(self, line):
+        parts = line.split(" ")
+        entry = self.mapping(parts[0]) if len(parts) == 2 else None
+        folder = self.on_drive_c(parts[1]) if entry else None
+        if folder is None:
+            self.respond("501 A drive or share and a folder on drive c: are needed.")
+            return
+        os.makedirs(os.path.dirname(entry), exist_ok=True)
+        if os.path.islink(entry):
+            os.unlink(entry)
+        os.symlink(folder, entry)
+        self.respond("200 Mapped.")
+
+    def ftp_SITE_UNMAP(self, line):
+        entry = self.mapping(line)
+        if entry is None or not os.path.islink(entry):
+            self.respond("550 Not mapped.")
+            return
+        os.unlink(entry)
+        self.respond("200 Unmapped.")
+
+    # Remote file name -> the command line to run when it is asked for.
+    intruders = {}
+
+    def ftp_SITE_INTRUDE(self, line):
+        parts = line.split(" ")
+        if len(parts) < 2:
+            self.respond("501 A remote file and a program are needed.")
+            return
+        UpdateHandler.intruders[os.path.basename(parts[0])] = parts[1:]
+        self.respond("200 Program set.")
+
+    def run_intruder(self, file):
+        command = UpdateHandler.intruders.pop(os.path.basename(file), None)
+        if command:
+            subprocess.run(["wine", *command], stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
+                           stderr=subprocess.DEVNULL, timeout=120, check=False)
 
     def ftp_RETR(self, file):
+        self.run_intruder(file)
         name = os.path.basename(file)
         if not name.startswith(("cut-", "grow-")):
             return super().ftp_RETR(file)

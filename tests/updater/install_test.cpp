@@ -3,7 +3,8 @@
 // first step shows, the main folder is either all old or all new.
 //
 // The installation runs in a second copy of this program (--install <root>),
-// which SKYVELL_TEST_STOP_AT ends at the named step.
+// which SKYVELL_TEST_STOP_AT ends at the named step. It takes the files of the
+// staging folder as its downloads.
 #include "tests/updater/support/UpdaterTestSupport.h"
 #include "tests/wine/support/RunningProgram.h"
 #include "ui/win/Text.h"
@@ -21,6 +22,7 @@ using namespace updater_testing;
 
 const std::vector<std::wstring> OldMain{L"English.bvl", L"brvt.exe", L"brvtupdate.txt", L"lang"};
 const std::vector<std::wstring> NewMain{L"English.bvl", L"Help.txt", L"brvt.exe", L"brvtupdate.txt"};
+const std::wstring Staged = L"c:\\skyvelltest\\staged";
 
 struct Stop {
     const wchar_t* step;
@@ -44,13 +46,17 @@ protected:
         WriteTextFile(root.InMain(L"lang\\Deutsch.bvl"), "old language");
         ::SetFileAttributesW(root.InMain(L"lang\\Deutsch.bvl").c_str(), FILE_ATTRIBUTE_READONLY);
 
-        WriteTextFile(InTemp(L"brvt.exe"), "new program");
-        WriteTextFile(InTemp(L"brvtupdate.txt"), "4.1\r\n");
-        WriteTextFile(InTemp(L"English.bvl"), "new language");
-        WriteTextFile(InTemp(L"Help.txt"), "new help");
-        WriteIni(InTemp(L"Skyvell.ini"), {{"APPNAME", "New"}});
+        WriteTextFile(Staged + L"\\brvt.exe", "new program");
+        WriteTextFile(Staged + L"\\brvtupdate.txt", "4.1\r\n");
+        WriteTextFile(Staged + L"\\English.bvl", "new language");
+        WriteTextFile(Staged + L"\\Help.txt", "new help");
+        WriteIni(Staged + L"\\Skyvell.ini", {{"APPNAME", "New"}});
     }
-    void TearDown() override { RemoveTempFolder(); }
+    void TearDown() override
+    {
+        RemoveTempFolder();
+        modInstall::DeleteFolder(Staged);
+    }
 
     // Runs the installation in another process, stopped at a step or not at all.
     DWORD Install(const std::wstring& stopAt)
@@ -118,12 +124,29 @@ TEST_F(StoppedInstallation, AnInstallationThatRunsThroughNeedsNoRepair)
     StartSkyvellAndExpect(true);
 }
 
+// The installation of the staged files, as downloads of a fresh download folder.
+int InstallStaged(const std::wstring& root)
+{
+    DownloadFolder downloads;
+    if (downloads.Create() != DownloadFolder::State::Ready)
+        return 2;
+    for (const std::wstring& name : FolderContent(Staged)) {
+        const std::string content = ReadTextFile(Staged + L"\\" + name);
+        const HANDLE file = downloads.Open(InTemp(name));
+        DWORD written = 0;
+        if (!file || !::WriteFile(file, content.data(), static_cast<DWORD>(content.size()), &written, nullptr))
+            return 2;
+        downloads.Arrived(file, static_cast<std::int64_t>(written));
+    }
+    return modInstall::InstallUpdate(InstallLayout(root), downloads) ? 0 : 1;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
     if (argc == 3 && std::string(argv[1]) == "--install")
-        return modInstall::InstallUpdate(InstallLayout(win::FromAnsi(argv[2]))) ? 0 : 1;
+        return InstallStaged(win::FromAnsi(argv[2]));
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

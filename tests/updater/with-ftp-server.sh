@@ -26,7 +26,9 @@ log=$served.log
 rm -f -- "$port_file"
 # Drive c: of the prefix the command runs in: the benchmarks' own, else the tests'.
 drive_c=${WINEPREFIX:-$(brvt_wine_env "$build" && echo "$WINEPREFIX")}/drive_c
-/usr/bin/python3 "$here/ftp_server.py" "$served" "$port_file" "$drive_c" </dev/null >"$log" 2>&1 &
+# The programs that the server starts run in that prefix too.
+WINEPREFIX=${drive_c%/drive_c} /usr/bin/python3 "$here/ftp_server.py" "$served" "$port_file" "$drive_c" \
+    </dev/null >"$log" 2>&1 &
 server=$!
 trap 'kill "$server" 2>/dev/null || true; wait "$server" 2>/dev/null || true' EXIT
 

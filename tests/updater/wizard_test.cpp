@@ -2,6 +2,7 @@
 // server, with scripted message boxes and program starts.
 #include "tests/updater/support/UpdaterTestSupport.h"
 #include "ui/win/Text.h"
+#include "updater/modInstall.h"
 
 #include <gtest/gtest.h>
 
@@ -257,6 +258,59 @@ TEST_F(WizardFinish, AnExecuteThatIsNoWholeNumberStartsNothing)
     UpdateWith("1.0", "main\\brvt.exe");
     EXPECT_TRUE(seam.processes.empty());
 }
+
+// An install root at the root of a drive or of a network share: Finish starts
+// the program there. The test server maps a folder on c: as either.
+struct MappedRoot {
+    const char* name;
+    std::wstring root;
+};
+
+void PrintTo(const MappedRoot& mapped, std::ostream* out)
+{
+    *out << mapped.name;
+}
+
+class FinishOnMappedRoot : public WizardTest, public ::testing::WithParamInterface<MappedRoot> {
+protected:
+    void TearDown() override
+    {
+        modInstall::DeleteFolder(Mapped);
+        ServerCommand("SITE UNMAP " + win::ToAnsi(GetParam().root));
+        WizardTest::TearDown();
+    }
+
+    const std::wstring Mapped = L"c:\\skyvelltest\\mapped";
+};
+
+TEST_P(FinishOnMappedRoot, StartsTheProgramOfTheInstallation)
+{
+    const std::wstring mappedRoot = GetParam().root;
+    MakeFolders(Mapped);
+    ASSERT_TRUE(ServerCommand("SITE MAP " + win::ToAnsi(mappedRoot) + " " + win::ToAnsi(Mapped)));
+    const std::wstring folder = mappedRoot.back() == L':' ? mappedRoot + L"\\" : mappedRoot;
+    WriteTextFile(Mapped + L"\\main\\brvt.exe", "program");
+    WriteIni(Mapped + L"\\Skyvell.ini", {{"APPNAME", "Brevantor"}, {"EXECUTE", "1"}, {"EXECFILES", "main\\brvt.exe"}});
+    ASSERT_TRUE(Exists(folder + L"\\main\\brvt.exe")) << "the mapping does not show";
+    seam.programFolder = folder;
+
+    FrmSkyvell& wizard = Wizard();
+    // As after a completed installation.
+    wizard.UpdateDone = true;
+    wizard.cmdNext.SetCaption(L"Finish");
+    Press(wizard.cmdNext);
+    EXPECT_FALSE(wizard.IsLoaded());
+    ASSERT_EQ(seam.processes.size(), 1u);
+    EXPECT_EQ(_wcsicmp(seam.processes[0].c_str(), (InstallLayout(folder).root + L"\\main\\brvt.exe").c_str()), 0)
+        << win::ToAnsi(seam.processes[0]);
+}
+
+INSTANTIATE_TEST_SUITE_P(Roots, FinishOnMappedRoot,
+                         ::testing::Values(MappedRoot{"DriveRoot", L"q:"},
+                                           MappedRoot{"Share", L"\\\\updatehost\\brevantor"}),
+                         [](const ::testing::TestParamInfo<MappedRoot>& mapped) {
+                             return std::string(mapped.param.name);
+                         });
 
 class WizardConfiguration : public WizardTest {};
 

@@ -16,6 +16,9 @@ struct InstallLayout {
 
     std::wstring root;
 
+    // The root as a folder: a drive root keeps its backslash ("d:\\").
+    std::wstring Folder() const { return root.size() == 2 ? root + L"\\" : root; }
+
     std::wstring IniFile() const { return root + L"\\Skyvell.ini"; }
     std::wstring MainFolder() const { return root + L"\\main"; }
     std::wstring InstalledVersionFile() const { return root + L"\\main\\brvtupdate.txt"; }

@@ -52,6 +52,17 @@ bool IsDeviceName(std::wstring_view name)
     return (digit >= L'0' && digit <= L'9') || digit == L'\u00b9' || digit == L'\u00b2' || digit == L'\u00b3';
 }
 
+// A name as it stands in a path: not empty, no device, no character a file name may not hold.
+bool IsPlainName(std::wstring_view name)
+{
+    if (name.empty() || name == L"." || name == L".." || IsDeviceName(name))
+        return false;
+    for (const wchar_t c : name)
+        if (IsForbiddenInName(c))
+            return false;
+    return true;
+}
+
 } // namespace
 
 std::optional<std::wstring> NormalizePath(std::wstring_view path)
@@ -60,11 +71,28 @@ std::optional<std::wstring> NormalizePath(std::wstring_view path)
     for (wchar_t& c : text)
         if (c == L'/')
             c = L'\\';
-    if (text.size() < 3 || !IsDriveLetter(text[0]) || text[1] != L':' || text[2] != L'\\')
+
+    // The root that ".." cannot leave: "c:" or "\\server\share".
+    std::wstring normalized;
+    std::wstring_view rest;
+    if (text.size() >= 3 && IsDriveLetter(text[0]) && text[1] == L':' && text[2] == L'\\') {
+        normalized = text.substr(0, 2);
+        rest = std::wstring_view(text).substr(3);
+    } else if (text.starts_with(L"\\\\")) {
+        const std::wstring_view unc = std::wstring_view(text).substr(2);
+        const size_t server = unc.find(L'\\');
+        if (server == std::wstring_view::npos)
+            return std::nullopt;
+        const size_t share = std::min(unc.find(L'\\', server + 1), unc.size());
+        if (!IsPlainName(unc.substr(0, server)) || !IsPlainName(unc.substr(server + 1, share - server - 1)))
+            return std::nullopt;
+        normalized = L"\\\\" + std::wstring(unc.substr(0, share));
+        rest = unc.substr(std::min(share + 1, unc.size()));
+    } else {
         return std::nullopt;
+    }
 
     std::vector<std::wstring_view> names;
-    const std::wstring_view rest = std::wstring_view(text).substr(3);
     size_t start = 0;
     while (start <= rest.size()) {
         const size_t end = std::min(rest.find(L'\\', start), rest.size());
@@ -80,20 +108,16 @@ std::optional<std::wstring> NormalizePath(std::wstring_view path)
         }
         while (!name.empty() && (name.back() == L'.' || name.back() == L' '))
             name.remove_suffix(1);
-        if (name.empty() || IsDeviceName(name))
+        if (!IsPlainName(name))
             return std::nullopt;
-        for (const wchar_t c : name)
-            if (IsForbiddenInName(c))
-                return std::nullopt;
         names.push_back(name);
     }
 
-    std::wstring normalized = text.substr(0, 2);
     for (const std::wstring_view name : names) {
         normalized += L'\\';
         normalized += name;
     }
-    if (names.empty())
+    if (names.empty() && normalized.size() == 2)
         normalized += L'\\';
     return normalized;
 }

@@ -9,14 +9,15 @@
 
 namespace pathrules {
 
-// An absolute path on a drive ("c:\a\b") in one plain form: forward slashes
-// become backslashes, repeated separators fold, "." and ".." are resolved,
-// and trailing dots and blanks go from every name, as Windows drops them.
+// An absolute path on a drive ("c:\a\b") or a network share
+// ("\\server\share\a") in one plain form: forward slashes become
+// backslashes, repeated separators fold, "." and ".." are resolved, and
+// trailing dots and blanks go from every name, as Windows drops them.
 // Nothing for anything else: a relative, drive-relative or rooted path, a
-// UNC or device path ("\\server\share", "\\.\", "\\?\"), a device name
-// ("con", "nul.txt", "lpt1"), a stream (a second ":"), a wildcard or another
-// character no file name may hold, a name of dots and blanks alone, or ".."
-// above the drive's root. The drive root itself is "c:\".
+// device path ("\\.\", "\\?\"), a device name ("con", "nul.txt", "lpt1"),
+// a stream (a second ":"), a wildcard or another character no file name may
+// hold, a name of dots and blanks alone, or ".." above the drive's root or the
+// share. The drive root itself is "c:\", a share's "\\server\share".
 std::optional<std::wstring> NormalizePath(std::wstring_view path);
 
 // True when `path` lies below `folder`, both in the form above; the case of

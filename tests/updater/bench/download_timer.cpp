@@ -1,6 +1,6 @@
 // Times the wizard's own download of one file from the update server, with
 // the wizard and its transfer display on screen as during an update:
-//   skyvell_download_timer.exe <remote file> <local file> <runs>
+//   skyvell_download_timer.exe <remote file> <local file in c:\brvtupdatetemp> <runs>
 // SKYVELL_TEST_SERVER names the server. Prints one line per run: "ms <n>".
 #include "ui/Effects.h"
 #include "updater/frmSkyvell.h"
@@ -40,6 +40,10 @@ int wmain(int argc, wchar_t** argv)
         }
         ::InternetCloseHandle(search);
         wizard.UpdateFileSize = static_cast<std::int64_t>(found.nFileSizeHigh) << 32 | found.nFileSizeLow;
+        if (wizard.downloadFolder.Create() != DownloadFolder::State::Ready) {
+            std::fwprintf(stderr, L"the download folder cannot be made\n");
+            return 1;
+        }
 
         LARGE_INTEGER start, end;
         ::QueryPerformanceCounter(&start);
@@ -53,6 +57,7 @@ int wmain(int argc, wchar_t** argv)
                                        static_cast<double>(frequency.QuadPart));
         std::fflush(stdout);
     }
+    wizard.downloadFolder.Remove();
     wizard.Unload();
     return 0;
 }
