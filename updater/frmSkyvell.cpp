@@ -121,11 +121,11 @@ const wchar_t* NothingInstalledText(UpdateOutcome outcome)
     return NoUpdates;
 }
 
-// Reads the connection in pieces as large as it delivers them quickly, which
-// costs far less than a read per block, and hands them on in the blocks of
-// the display. A read may wait until its piece is full, so a slow read halves
-// the next piece, down to one block: on a slow line the window still answers
-// between blocks.
+// Reads the connection in pieces of what has already arrived, up to 1 MB,
+// which costs far less than a read per block, and hands them on in the blocks
+// of the display. A read never asks for more than is there (or one block when
+// the connection cannot tell), so it never waits for a piece to fill: on a
+// slow line the window answers as each few bytes come in.
 class BlockReader {
 public:
     explicit BlockReader(HINTERNET source) : source_(source), buffer_(LargestPiece) {}
@@ -143,16 +143,15 @@ public:
 
 private:
     static constexpr DWORD LargestPiece = 1 << 20;
-    static constexpr DWORD QuickRead = 50;  // ms
 
     bool ReadPiece()
     {
-        const DWORD started = ::GetTickCount();
+        DWORD available = 0;
+        if (!::InternetQueryDataAvailable(source_, &available, 0, 0) || available == 0)
+            available = BlockSize;
         DWORD read = 0;
-        if (!::InternetReadFile(source_, buffer_.data(), pieceSize_, &read))
+        if (!::InternetReadFile(source_, buffer_.data(), std::min(available, LargestPiece), &read))
             return false;
-        pieceSize_ = ::GetTickCount() - started < QuickRead ? std::min(pieceSize_ * 2, LargestPiece)
-                                                            : std::max(pieceSize_ / 2, BlockSize);
         filled_ = read;
         offset_ = 0;
         return true;
@@ -160,7 +159,6 @@ private:
 
     HINTERNET source_;
     std::vector<char> buffer_;
-    DWORD pieceSize_ = BlockSize;
     size_t filled_ = 0;
     size_t offset_ = 0;
 };

@@ -9,7 +9,9 @@ when its parent ends. Files whose names start with these prefixes misbehave
 as a failing line or a foreign server would:
 - "cut-": the server sends half of the file and then drops the connection;
 - "last-": the file arrives whole, then the server ends the session;
-- "grow-": the server sends more bytes than its listing gives.
+- "grow-": the server sends more bytes than its listing gives;
+- "slow-": the first SLOW_AFTER bytes come at full speed, the rest over a
+  throttled data channel at SLOW_RATE bytes a second, in small steady pieces.
 
 Two SITE commands make the folder links that the test programs under Wine
 cannot make themselves (Wine shows a Unix symbolic link as a reparse point):
@@ -31,10 +33,32 @@ import subprocess
 import sys
 
 from pyftpdlib.authorizers import DummyAuthorizer
-from pyftpdlib.handlers import FTPHandler
+from pyftpdlib.handlers import FTPHandler, ThrottledDTPHandler
 from pyftpdlib.servers import FTPServer
 
 GROWN_BY = 4096
+SLOW_AFTER = 2 << 20
+SLOW_RATE = 16 << 10
+
+
+class SlowTailDTPHandler(ThrottledDTPHandler):
+    """A data channel that turns slow once SLOW_AFTER bytes of a "slow-" file
+    are sent: then a piece of ac_out_buffer_size bytes at a time, each followed
+    by the pause that keeps to SLOW_RATE, so the line is slow but never still."""
+
+    ac_out_buffer_size = 2048
+
+    def send(self, data):
+        if not getattr(self.cmd_channel, "slow_transfer", False) or self.tot_bytes_sent < SLOW_AFTER:
+            return super(ThrottledDTPHandler, self).send(data)
+        sent = super(ThrottledDTPHandler, self).send(data[: self.ac_out_buffer_size])
+        if sent > 0:
+            self.del_channel()
+            self._cancel_throttler()
+            self._throttler = self.ioloop.call_later(
+                sent / SLOW_RATE, lambda: self.add_channel(events=self.ioloop.WRITE), _errback=self.handle_error
+            )
+        return sent
 
 
 class HalfThenDrop:
@@ -122,6 +146,7 @@ class UpdateHandler(FTPHandler):
     def ftp_RETR(self, file):
         self.run_intruder(file)
         name = os.path.basename(file)
+        self.slow_transfer = name.startswith("slow-")
         if not name.startswith(("cut-", "grow-")):
             return super().ftp_RETR(file)
         try:
@@ -176,6 +201,7 @@ def main():
     UpdateHandler.authorizer = authorizer
     UpdateHandler.banner = "update server of the tests"
     UpdateHandler.drive_c = drive_c
+    UpdateHandler.dtp_handler = SlowTailDTPHandler
     server = FTPServer(("127.0.0.1", 0), UpdateHandler)
 
     parent = os.getppid()

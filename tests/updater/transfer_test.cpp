@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -270,6 +271,60 @@ TEST_F(Transfer, BeforeTheVersionFileIsInNoProgressShows)
     wizard.ProgressBar(10000, 5000, L"brvt/brvtupdate.txt");
     EXPECT_EQ(wizard.Lbl_FileSize.Caption(), L"");
     EXPECT_EQ(wizard.BytesDone, 0);
+}
+
+// The longest time between two turns of the event loop, seen by a timer that
+// only a turn of the loop can run.
+class LoopGapMeter {
+public:
+    LoopGapMeter()
+    {
+        meter = this;
+        last_ = ::GetTickCount();
+        timer_ = ::SetTimer(nullptr, 0, 10, Tick);
+    }
+    ~LoopGapMeter()
+    {
+        ::KillTimer(nullptr, timer_);
+        meter = nullptr;
+    }
+    LoopGapMeter(const LoopGapMeter&) = delete;
+    LoopGapMeter& operator=(const LoopGapMeter&) = delete;
+
+    DWORD Longest() const { return longest_; }
+
+private:
+    static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD)
+    {
+        const DWORD now = ::GetTickCount();
+        meter->longest_ = std::max(meter->longest_, now - meter->last_);
+        meter->last_ = now;
+    }
+
+    static inline LoopGapMeter* meter = nullptr;
+    UINT_PTR timer_ = 0;
+    DWORD last_ = 0;
+    DWORD longest_ = 0;
+};
+
+TEST_F(Transfer, OnASlowLineTheWindowKeepsAnswering)
+{
+    // Fast enough at first for large reads, then a slow line: a read that
+    // waited for a large piece to fill would hold the window for seconds.
+    const std::string content(2 * 1024 * 1024 + 48 * 1024, 's');
+    Serve("brvt/slow-brvt.exe", content);
+    FrmSkyvell& wizard = Wizard();
+    ASSERT_TRUE(wizard.FTPConnect());
+    ASSERT_EQ(wizard.downloadFolder.Create(), DownloadFolder::State::Ready);
+    wizard.txtStatus.SetText(L"fertig");
+    wizard.frmTransfert.SetVisible(true);
+
+    const LoopGapMeter meter;
+    ASSERT_EQ(wizard.GetFiles(L"brvt/slow-brvt.exe", InTemp(L"brvt.exe"), ExpectedSize::Listed(content.size())),
+              DownloadResult::Complete);
+    EXPECT_LT(meter.Longest(), 1000u) << "ms between two turns of the event loop";
+    EXPECT_EQ(wizard.BytesDone, static_cast<std::int64_t>(content.size()));
+    wizard.downloadFolder.Remove();
 }
 
 // Faults: nothing half done may reach the installed program.
