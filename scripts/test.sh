@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Builds the host, windows-x64 and windows-x86 presets and the x64 release
-# zip, checks the 32-bit programs' imports against Windows XP, and runs the
-# host tests and the Wine tests. Ends with
+# Builds the host, windows-x64 and windows-x86 presets, the x64 release zip
+# and the x86 release programs, checks the latter's imports against Windows
+# XP, and runs the host tests and the Wine tests. Ends with
 # "N passed, N failed"; exits non-zero when a step or a test failed. A failed
 # configure, build, package or import check, or ctest run counts as one failure.
 set -uo pipefail
