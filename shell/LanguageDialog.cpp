@@ -120,6 +120,7 @@ void LanguageDialog::LanguagePass()
             SetProgress(entry.progressAfter);
         }
     }
+    UseLanguage(fileName);
 
     Registry::SaveString(RegRoot::CurrentUser, SettingsKey, L"lngfile", txtSelected.Text());
     ui::DoEvents();

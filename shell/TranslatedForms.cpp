@@ -1,5 +1,7 @@
 #include "shell/TranslatedForms.h"
 
+#include "shell/basLAnguageSelector.h"
+
 #include "pages/system/frmHDDCLean.h"
 #include "pages/system/frmMonitor.h"
 #include "pages/system/frmRamCleaner.h"
@@ -27,6 +29,8 @@
 #include "shell/frmTweaksOption.h"
 #include "shell/frmUtilitiesOption.h"
 #include "shell/frmUtilitiesOption2.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -71,4 +75,18 @@ const std::array<TranslatedForm, 27>& TranslatedForms()
         Entry<frmHelpUpdates>(L"frmHelpUpdates", 0),
     };
     return forms;
+}
+
+void UseLanguage(const std::wstring& fileName)
+{
+    basLAnguageSelector::SetCurrentLanguage(fileName);
+    ui::FormCollection::Instance().onLoad = [](ui::Form& form) {
+        const std::wstring& language = basLAnguageSelector::CurrentLanguage();
+        const auto& forms = TranslatedForms();
+        const bool translated = std::any_of(forms.begin(), forms.end(), [&form](const TranslatedForm& entry) {
+            return entry.isLoaded() && &entry.form() == &form;
+        });
+        if (translated && !language.empty())
+            basLAnguageSelector::ApplyLanguage(form, language);
+    };
 }

@@ -3,6 +3,7 @@
 #include "ui/Form.h"
 
 #include <array>
+#include <string>
 
 struct TranslatedForm {
     const wchar_t* name;
@@ -15,3 +16,7 @@ struct TranslatedForm {
 };
 
 const std::array<TranslatedForm, 27>& TranslatedForms();
+
+// Makes the language of a pass the current one: a form of the pass that loads
+// after it (the floating monitor opened again) gets the same texts.
+void UseLanguage(const std::wstring& fileName);

@@ -118,6 +118,12 @@ std::optional<std::wstring> Lookup(std::int16_t number, const std::wstring& file
     return std::nullopt;
 }
 
+std::wstring& CurrentLanguageFile()
+{
+    static std::wstring fileName;
+    return fileName;
+}
+
 bool IsCaptionType(const std::wstring& type)
 {
     return type == L"Label" || type == L"sevCheck" || type == L"xpButton" || type == L"Frame" || type == L"sevFrame";
@@ -186,6 +192,29 @@ void ApplyLanguage(ui::Form& form, const std::wstring& fileName)
     for (ui::Control* control : form.Controls())
         if (!Translate(*control, fileName))
             return;
+}
+
+void SetCurrentLanguage(const std::wstring& fileName)
+{
+    CurrentLanguageFile() = fileName;
+}
+
+const std::wstring& CurrentLanguage()
+{
+    return CurrentLanguageFile();
+}
+
+std::wstring LanguageText(std::int16_t number, const wchar_t* english, std::initializer_list<std::wstring> inserts)
+{
+    std::string text;
+    if (!CurrentLanguage().empty()) {
+        ReadFailure failure = ReadFailure::None;
+        const std::wstring path = paths::InProgramFolder(effects::Current().ProgramFolder(), CurrentLanguage());
+        const language::ParsedFile* parsed = CurrentParse(path, failure);
+        if (parsed && parsed->error == language::ParseError::None)
+            text = language::Lookup(*parsed, number);
+    }
+    return language::FillInserts(text.empty() ? std::wstring(english) : win::FromAnsi(text), inserts);
 }
 
 void FillLanguageList(const std::wstring& pattern, ui::ListBox& list)

@@ -439,12 +439,29 @@ void Label::PaintContent(HDC dc, const RECT& client) const
     ::SetBkMode(dc, TRANSPARENT);
     ::SetTextColor(dc, foreColor_);
     RECT text = client;
+    ::DrawTextW(dc, caption_.c_str(), static_cast<int>(caption_.size()), &text, TextFormat());
+    DrawFocus(dc, client);
+}
+
+UINT Label::TextFormat() const
+{
     const UINT align = alignment_ == Alignment::Centre ? DT_CENTER : alignment_ == Alignment::Right ? DT_RIGHT : DT_LEFT;
     // A label sized to its text never wraps: a width measured to the pixel would
     // otherwise push its last letter onto a line of its own.
     const UINT wrap = autoSize_ ? 0 : DT_WORDBREAK;
-    ::DrawTextW(dc, caption_.c_str(), static_cast<int>(caption_.size()), &text, DT_NOPREFIX | wrap | align);
-    DrawFocus(dc, client);
+    return DT_NOPREFIX | wrap | align;
+}
+
+std::optional<CaptionBox> Label::CaptionLayout(const RECT& client) const
+{
+    if (!autoSize_ || !Hwnd())
+        return CaptionBox{hfont_.get(), client, TextFormat()};
+    const HWND parent = ::GetParent(Hwnd());
+    RECT room{};
+    ::GetClientRect(parent, &room);
+    POINT origin{0, 0};
+    ::MapWindowPoints(Hwnd(), parent, &origin, 1);
+    return CaptionBox{hfont_.get(), RECT{0, 0, room.right - origin.x, room.bottom - origin.y}, TextFormat()};
 }
 
 HWND Label::CreateHwnd(HWND parent, const RECT& bounds, DWORD style)
@@ -483,10 +500,22 @@ void Frame::PaintContent(HDC dc, const RECT& client) const
     ::DrawEdge(dc, &edge, EDGE_ETCHED, BF_RECT);
     if (caption_.empty())
         return;
-    win::SelectedObject font(dc, CaptionFont());
+    CaptionBox box = *CaptionLayout(client);
+    win::SelectedObject font(dc, box.font);
     ::SetBkColor(dc, RGB(255, 255, 255));
     ::SetTextColor(dc, RGB(0, 0, 0));
-    ::TextOutW(dc, 8, 0, caption_.c_str(), static_cast<int>(caption_.size()));
+    ::DrawTextW(dc, caption_.c_str(), static_cast<int>(caption_.size()), &box.area, box.format | DT_END_ELLIPSIS);
+}
+
+std::optional<CaptionBox> Frame::CaptionLayout(const RECT& client) const
+{
+    if (!border_)
+        return std::nullopt;
+    // The caption sits on the top edge, as far from either corner.
+    constexpr int Inset = 8;
+    return CaptionBox{CaptionFont(),
+                      RECT{client.left + Inset, client.top, client.right - Inset, client.bottom},
+                      DT_SINGLELINE | DT_NOPREFIX};
 }
 
 void Frame::SetFont(const Font& font)

@@ -22,6 +22,15 @@ struct MouseEvent {
 
 enum class Alignment { Left, Right, Centre };
 
+// Where and how a control draws its caption: the font, the box within the
+// client area, and the DrawText format. The check that every translated text
+// fits measures against it.
+struct CaptionBox {
+    HFONT font = nullptr;
+    RECT area{};
+    UINT format = 0;
+};
+
 struct Font {
     const wchar_t* face = L"Arial";
     double points = 8.25;
@@ -46,6 +55,8 @@ public:
     bool SetToolTipText(const std::wstring& text);
     virtual std::wstring Caption() const { return caption_; }
     const std::wstring& ToolTipText() const noexcept { return toolTip_; }
+    // The box of the caption in the given client area; none for a control that shows no caption.
+    virtual std::optional<CaptionBox> CaptionLayout(const RECT& /*client*/) const { return std::nullopt; }
 
     // Creates the window, hidden or shown; a hidden control still holds its data.
     void Create(HWND parent, const RECT& bounds, bool visible);
@@ -156,6 +167,8 @@ public:
     // Sized to its text, from its top left corner.
     void SetAutoSize(bool autoSize);
     void PaintContent(HDC dc, const RECT& client) const;
+    // Sized to its text, a label shows what its parent leaves right of and below it.
+    std::optional<CaptionBox> CaptionLayout(const RECT& client) const override;
 
 protected:
     HWND CreateHwnd(HWND parent, const RECT& bounds, DWORD style) override;
@@ -163,6 +176,7 @@ protected:
 
 private:
     void FitToText();
+    UINT TextFormat() const;
 
     Font font_;
     win::unique_hfont hfont_;
@@ -183,6 +197,8 @@ public:
     // The caption's font; without one the system's dialog font. WM_GETFONT tells it.
     void SetFont(const Font& font);
     void PaintContent(HDC dc, const RECT& client) const;
+    // Only a frame with a border shows its caption.
+    std::optional<CaptionBox> CaptionLayout(const RECT& client) const override;
 
 protected:
     HWND CreateHwnd(HWND parent, const RECT& bounds, DWORD style) override;

@@ -184,6 +184,8 @@ void Form::Load()
     }
     CreateControls();
     Form_Load();
+    if (loaded_ && FormCollection::Instance().onLoad)
+        FormCollection::Instance().onLoad(*this);
 }
 
 void Form::Unload()

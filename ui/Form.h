@@ -104,6 +104,8 @@ public:
     void Remove(Form& form);
     // Called when the last form has gone: the program ends then.
     std::function<void()> onEmpty;
+    // Called when a form has loaded, after its start-up.
+    std::function<void(Form&)> onLoad;
 
 private:
     std::vector<Form*> forms_;

@@ -184,25 +184,38 @@ HFONT SkinFont(bool bold = false)
     return bold ? heavy.get() : normal.get();
 }
 
-// Draws text wrapped at words and centred vertically in the area; returns the place it took.
+// The caption of a button, wrapped at words inside its border.
 // An ampersand marks the access key, as in any button caption ("&&" shows one).
-RECT DrawCaption(HDC dc, const RECT& area, const std::wstring& text, COLORREF color, UINT align)
+CaptionBox ButtonCaption(const RECT& client)
 {
+    return CaptionBox{SkinFont(), Deflated(client, 4, 3), DT_CENTER | DT_WORDBREAK};
+}
+
+// The caption of a check box or option button, right of its box.
+CaptionBox BoxCaption(const RECT& client)
+{
+    return CaptionBox{SkinFont(), RECT{client.left + BoxSize + 5, client.top, client.right, client.bottom},
+                      DT_LEFT | DT_WORDBREAK};
+}
+
+// Draws a caption centred vertically in its box; returns the place it took.
+RECT DrawCaption(HDC dc, const CaptionBox& box, const std::wstring& text, COLORREF color)
+{
+    const RECT& area = box.area;
     RECT place{area.left, area.top, area.left, area.top};
     if (text.empty())
         return place;
-    win::SelectedObject font(dc, SkinFont());
-    const UINT format = align | DT_WORDBREAK;
+    win::SelectedObject font(dc, box.font);
     RECT measure = area;
-    ::DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &measure, format | DT_CALCRECT);
+    ::DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &measure, box.format | DT_CALCRECT);
     const int height = measure.bottom - measure.top;
     place = area;
     place.top = area.top + std::max(0L, (area.bottom - area.top - height) / 2);
     place.bottom = place.top + height;
     ::SetBkMode(dc, TRANSPARENT);
     ::SetTextColor(dc, color);
-    ::DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &place, format);
-    if (align == DT_LEFT)
+    ::DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &place, box.format);
+    if (!(box.format & DT_CENTER))
         place.right = std::min(area.right, area.left + (measure.right - measure.left));
     return place;
 }
@@ -233,8 +246,7 @@ BoxLook BoxLookOf(bool enabled, bool pressed, bool hot)
 // The caption right of a box, with the focus rectangle around it.
 void DrawBoxCaption(HDC dc, const RECT& client, const std::wstring& text, bool enabled, bool focused)
 {
-    const RECT area{client.left + BoxSize + 5, client.top, client.right, client.bottom};
-    RECT place = DrawCaption(dc, area, text, enabled ? Black : DisabledText, DT_LEFT);
+    RECT place = DrawCaption(dc, BoxCaption(client), text, enabled ? Black : DisabledText);
     if (!focused || text.empty())
         return;
     place = RECT{place.left - 2, place.top - 1, std::min(client.right, place.right + 2), place.bottom + 1};
@@ -362,6 +374,11 @@ LRESULT PressableControl::HandleMessage(UINT message, WPARAM wParam, LPARAM lPar
 
 XpButton::XpButton(std::wstring name) : PressableControl(std::move(name), L"xpButton") {}
 
+std::optional<CaptionBox> XpButton::CaptionLayout(const RECT& client) const
+{
+    return ButtonCaption(client);
+}
+
 HWND XpButton::CreateHwnd(HWND parent, const RECT& bounds, DWORD style)
 {
     return CreatePressable(L"BrvtXpButton", parent, bounds, style);
@@ -391,10 +408,10 @@ void XpButton::PaintContent(HDC dc, const RECT& client) const
         if (face.bottom - face.top > 8)
             FillGradient(dc, shade, RGB(0xD4, 0xDA, 0xE6), RGB(0xC6, 0xCE, 0xDC));
     }
-    RECT text = Deflated(client, 4, 3);
+    CaptionBox text = ButtonCaption(client);
     if (pressed)
-        ::OffsetRect(&text, 1, 1);
-    DrawCaption(dc, text, caption_, enabled ? Black : DisabledText, DT_CENTER);
+        ::OffsetRect(&text.area, 1, 1);
+    DrawCaption(dc, text, caption_, enabled ? Black : DisabledText);
     if (Focused() && enabled) {
         const RECT focus = Deflated(client, 4, 4);
         ::SetTextColor(dc, Black);
@@ -414,6 +431,11 @@ void SevCheck::SetValue(int value)
         return;
     value_ = value;
     Redraw();
+}
+
+std::optional<CaptionBox> SevCheck::CaptionLayout(const RECT& client) const
+{
+    return BoxCaption(client);
 }
 
 void SevCheck::OnUserClick()
@@ -473,6 +495,11 @@ void SevOption::SetValue(bool value)
         return;
     value_ = value;
     Redraw();
+}
+
+std::optional<CaptionBox> SevOption::CaptionLayout(const RECT& client) const
+{
+    return BoxCaption(client);
 }
 
 void SevOption::OnUserClick()
@@ -536,14 +563,23 @@ void SevFrame::PaintContent(HDC dc, const RECT& client) const
     RoundBox(dc, RECT{client.left, client.top + line, client.right, client.bottom}, 4.0, border_, back_, back_);
     if (caption_.empty())
         return;
-    RECT text{client.left + 9, client.top, client.right - 9, client.top + metrics.tmHeight};
-    const UINT format = DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS;
+    const CaptionBox box = *CaptionLayout(client);
+    RECT text{box.area.left, box.area.top, box.area.right, box.area.top + metrics.tmHeight};
+    const UINT format = box.format | DT_END_ELLIPSIS;
     RECT measure = text;
     ::DrawTextW(dc, caption_.c_str(), static_cast<int>(caption_.size()), &measure, format | DT_CALCRECT);
     FillSolid(dc, RECT{text.left - 3, text.top, std::min(text.right, measure.right) + 3, text.bottom}, back_);
     ::SetBkMode(dc, TRANSPARENT);
     ::SetTextColor(dc, captionColor_);
     ::DrawTextW(dc, caption_.c_str(), static_cast<int>(caption_.size()), &text, format);
+}
+
+std::optional<CaptionBox> SevFrame::CaptionLayout(const RECT& client) const
+{
+    // On the border line, clear of the rounded corners.
+    constexpr int Inset = 9;
+    return CaptionBox{SkinFont(true), RECT{client.left + Inset, client.top, client.right - Inset, client.bottom},
+                      DT_SINGLELINE | DT_NOPREFIX};
 }
 
 HWND SevFrame::CreateHwnd(HWND parent, const RECT& bounds, DWORD style)

@@ -45,6 +45,7 @@ class XpButton : public PressableControl {
 public:
     explicit XpButton(std::wstring name);
     void PaintContent(HDC dc, const RECT& client) const override;
+    std::optional<CaptionBox> CaptionLayout(const RECT& client) const override;
 
 protected:
     bool TakesEnter() const override { return true; }
@@ -61,6 +62,7 @@ public:
     void SetValue(int value);
     bool Ticked() const noexcept { return value_ == 1; }
     void PaintContent(HDC dc, const RECT& client) const override;
+    std::optional<CaptionBox> CaptionLayout(const RECT& client) const override;
 
 protected:
     void OnUserClick() override;
@@ -79,6 +81,7 @@ public:
     // Selecting clears the other options of the group; raises no event.
     void SetValue(bool value);
     void PaintContent(HDC dc, const RECT& client) const override;
+    std::optional<CaptionBox> CaptionLayout(const RECT& client) const override;
 
 protected:
     void OnUserClick() override;
@@ -97,6 +100,7 @@ public:
     void SetColors(COLORREF back, COLORREF border, COLORREF caption);
     COLORREF BackColor() const noexcept { return back_; }
     void PaintContent(HDC dc, const RECT& client) const;
+    std::optional<CaptionBox> CaptionLayout(const RECT& client) const override;
 
 protected:
     HWND CreateHwnd(HWND parent, const RECT& bounds, DWORD style) override;

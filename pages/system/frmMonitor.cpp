@@ -40,11 +40,12 @@ ui::FormStyle FrmMonitor::Style() const
 void FrmMonitor::CreateControls()
 {
     Place({
-        {Frame1, nullptr, {120, 30, 1140, 1170}, L"1250"},
-        {picUsage, &Frame1, {120, 240, 900, 855}},
+        // The gauge's frame is as wide as its longest shipped title ("CPU-Auslastung") needs.
+        {Frame1, nullptr, {120, 30, 1560, 1170}, L"1250"},
+        {picUsage, &Frame1, {330, 240, 900, 855}},
         {lblCpuUsage, &picUsage, {0, 600, 900, 240}, L"", L"0%"},
-        {Frame2, nullptr, {1380, 30, 3960, 1170}, L"1260"},
-        {picGraph, &Frame2, {120, 240, 3720, 855}},
+        {Frame2, nullptr, {1800, 30, 3540, 1170}, L"1260"},
+        {picGraph, &Frame2, {120, 240, 3300, 855}},
         {HScroll1, nullptr, {120, 1290, 5220, 255}},
         {tmrRefresh, nullptr, {0, 0, 0, 0}, L"", nullptr, false},
     });

@@ -85,4 +85,27 @@ std::string Lookup(const ParsedFile& file, std::int16_t number)
     return found->second;
 }
 
+std::wstring FillInserts(std::wstring_view text, const std::vector<std::wstring>& inserts)
+{
+    std::wstring filled;
+    filled.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == L'%' && i + 1 < text.size() && text[i + 1] == L'n') {
+            filled += L"\r\n";
+            ++i;
+            continue;
+        }
+        if (text[i] == L'%' && i + 1 < text.size() && text[i + 1] >= L'1' && text[i + 1] <= L'9') {
+            const auto index = static_cast<std::size_t>(text[i + 1] - L'1');
+            if (index < inserts.size()) {
+                filled += inserts[index];
+                ++i;
+                continue;
+            }
+        }
+        filled += text[i];
+    }
+    return filled;
+}
+
 } // namespace language

@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <vector>
 
 namespace language {
 
@@ -26,5 +27,11 @@ ParsedFile Parse(std::string_view bytes);
 // "" for a number no line carries, kEmptyTextMarker for one with an empty text.
 // A file that failed to parse has no texts; the caller checks error first.
 std::string Lookup(const ParsedFile& file, std::int16_t number);
+
+// A message text with "%1" to "%9" replaced by the inserts in order, so that a
+// translation may put them where its language wants them, and "%n" by a line
+// break, which a line of a language file cannot hold. A marker without an
+// insert stays as it is, and an insert is never read for markers itself.
+std::wstring FillInserts(std::wstring_view text, const std::vector<std::wstring>& inserts);
 
 } // namespace language

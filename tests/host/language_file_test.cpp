@@ -207,4 +207,26 @@ TEST(LanguageFileFailure, TheFirstBadLineDecides)
     EXPECT_TRUE(outOfRange.texts.empty());
 }
 
+TEST(LanguageFileInserts, MarkersTakeTheirInsertsAndLineBreaksWhereverTheTextPutsThem)
+{
+    struct Case {
+        std::wstring text;
+        std::vector<std::wstring> inserts;
+        std::wstring filled;
+    };
+    const std::vector<Case> cases = {
+        {L"The drive %1 could not be created.", {L"X:"}, L"The drive X: could not be created."},
+        {L"%2 und %1", {L"eins", L"zwei"}, L"zwei und eins"},       // the order the translation wants
+        {L"%1%1", {L"ab"}, L"abab"},                               // a marker used twice
+        {L"Datei %1", {L"C:\%2\a.txt", L"no"}, L"Datei C:\%2\a.txt"},  // an insert is not read again
+        {L"%3 stays, 100% too, %0 and a last %", {L"a", L"b"}, L"%3 stays, 100% too, %0 and a last %"},
+        {L"First:%n%1%n", {L"second"}, L"First:\r\nsecond\r\n"},  // line breaks
+        {L"%1", {L"a%nb"}, L"a%nb"},                                // not even a line break
+        {L"No markers", {L"unused"}, L"No markers"},
+        {L"", {}, L""},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(language::FillInserts(c.text, c.inserts), c.filled) << testing::PrintToString(c.text);
+}
+
 } // namespace

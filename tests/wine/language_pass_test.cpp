@@ -1,6 +1,7 @@
 // The language dialogs and the language pass: the first start that waits for a
 // choice, the loading screen of a stored language, the switch from the help
 // page, and what the dialogs refuse while a pass runs.
+#include "pages/system/frmMonitor.h"
 #include "pages/tweaks/frmAntispy.h"
 #include "shell/LanguageDialog.h"
 #include "shell/Registry.h"
@@ -98,9 +99,9 @@ protected:
         ::CreateDirectoryW(scratch_.c_str(), nullptr);
         // Alpha and Beta carry different texts, and neither has 1010, so a pass blanks that label.
         WriteFile(scratch_ + L"\\Alpha.bvl", "1000 Alpha system\r\n1040 Alpha help\r\n1560 Alpha time\r\n"
-                                             "1660 Alpha message\r\n");
+                                             "1660 Alpha message\r\n1250 Alpha gauge\r\n1260 Alpha history\r\n");
         WriteFile(scratch_ + L"\\Beta.bvl", "1000 Beta system\r\n\r\n1040 Beta help\r\n1560 Beta time\r\n"
-                                            "1660 Beta message\r\n");
+                                            "1660 Beta message\r\n1250 Beta gauge\r\n1260 Beta history\r\n");
         // Not a language file: the list holds only .bvl files.
         WriteFile(scratch_ + L"\\readme.txt", "1000 not a language\r\n");
         seam.programFolder = scratch_;
@@ -551,6 +552,37 @@ TEST_F(LanguagePassTest, LangCancelChangesNothing)
     EXPECT_EQ(StoredLanguage(), L"Alpha");
     EXPECT_EQ(frmMain->lblSystem.Caption(), L"Alpha system");
     EXPECT_TRUE(frmMain->Visible());
+}
+
+// Forms loaded after the pass
+
+TEST_F(LanguagePassTest, TheMonitorOpenedAgainGetsTheTextsOfTheLatestPass)
+{
+    StartWith(L"Alpha");
+    const auto reopenMonitor = [] {
+        if (!frmMonitor->Visible())
+            ToggleCpuMonitor();
+        ToggleCpuMonitor();
+        ASSERT_FALSE(frmMonitor.IsLoaded());
+        ToggleCpuMonitor();
+        ASSERT_TRUE(frmMonitor->Visible());
+    };
+    reopenMonitor();
+    EXPECT_EQ(frmMonitor->Frame1.Caption(), L"Alpha gauge");
+    EXPECT_EQ(frmMonitor->Frame2.Caption(), L"Alpha history");
+
+    ToggleCpuMonitor();
+    FrmLang& dialog = frmLang.Get();
+    ClickEntry(dialog.lstLanguages, L"Beta");
+    Click(dialog.cmdOK.Hwnd());
+    ASSERT_FALSE(frmLang.IsLoaded());
+    reopenMonitor();
+    EXPECT_EQ(frmMonitor->Frame1.Caption(), L"Beta gauge");
+    EXPECT_EQ(frmMonitor->Frame2.Caption(), L"Beta history");
+    // A form outside the pass keeps its built-in texts.
+    EXPECT_EQ(frmLang->Caption(), L"Please select a Language:");
+    EXPECT_EQ(frmLang->cmdOK.Caption(), L"Apply");
+    EXPECT_TRUE(seam.messages.empty());
 }
 
 // The help page's language picture

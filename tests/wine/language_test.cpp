@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cwchar>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -485,6 +486,35 @@ TEST_F(LanguageTest, ApplyLanguageWithAMissingFileEndsAtTheFirstLookup)
     EXPECT_EQ(form.lblTitle.Caption(), L"Design title");
     EXPECT_EQ(form.optChoice.Caption(), L"Design option");
     form.Unload();
+}
+
+// Messages of the pages
+
+TEST_F(LanguageTest, AMessageShowsItsTextInTheCurrentLanguageAndTheEnglishTextWhereThereIsNone)
+{
+    Write(L"Deutsch.bvl", "2710 Laufwerk %1 fehlt:%n%2\r\n2720 \r\n");
+    Write(L"Broken.bvl", "2710 Laufwerk %1\r\nno number here\r\n");
+    constexpr wchar_t English[] = L"Drive %1 is missing:%n%2";
+    struct Case {
+        const wchar_t* language;  // "" before any pass
+        std::int16_t number;
+        std::wstring shown;
+    };
+    const Case cases[] = {
+        {L"", 2710, L"Drive X: is missing:\r\nerror 5"},
+        {L"Deutsch.bvl", 2710, L"Laufwerk X: fehlt:\r\nerror 5"},
+        {L"Deutsch.bvl", 2730, L"Drive X: is missing:\r\nerror 5"},  // a file without the number
+        {L"Deutsch.bvl", 2720, L"??????"},                            // a number without a text, as everywhere
+        // A file that has gone or cannot be parsed gives the English text and does not end the program.
+        {L"Gone.bvl", 2710, L"Drive X: is missing:\r\nerror 5"},
+        {L"Broken.bvl", 2710, L"Drive X: is missing:\r\nerror 5"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.language, c.language + std::wcslen(c.language)) + " " + std::to_string(c.number));
+        basLAnguageSelector::SetCurrentLanguage(c.language);
+        EXPECT_EQ(basLAnguageSelector::LanguageText(c.number, English, {L"X:", L"error 5"}), c.shown);
+        ExpectNoEnd();
+    }
 }
 
 // The list of installed languages

@@ -1,6 +1,7 @@
 #include "tests/wine/support/TestSupport.h"
 
 #include "shell/TrayIcon.h"
+#include "shell/basLAnguageSelector.h"
 #include "ui/Form.h"
 #include "ui/win/Handles.h"
 
@@ -176,6 +177,8 @@ void FormTest::TearDown()
     while (!forms.Loaded().empty())
         forms.Loaded().front()->Unload();
     PumpMessages();
+    // A language pass of one test leaves no language to the next.
+    basLAnguageSelector::SetCurrentLanguage(L"");
     effects::Install(nullptr);
 }
 
