@@ -5,6 +5,7 @@
 #include "pages/system/core/FileNames.h"
 #include "pages/system/modOrdnerErmitteln.h"
 #include "shell/MenuPage.h"
+#include "shell/basLAnguageSelector.h"
 #include "ui/Effects.h"
 #include "ui/WaitCursor.h"
 
@@ -93,7 +94,7 @@ void FrmHDDCLean::cmdCookies_Click()
 {
     const std::wstring cookies = GetSpecialFolderPath(CSIDL_COOKIES);
     if (cookies.empty()) {
-        MsgBox(L"Cookies folder not found !", MB_ICONEXCLAMATION);
+        MsgBox(basLAnguageSelector::LanguageText(2810, L"Cookies folder not found !"), MB_ICONEXCLAMATION);
         return;
     }
     EmptyFolder(cookies);
@@ -111,12 +112,15 @@ void FrmHDDCLean::cmdTempOrdner_Click()
         MsgBox(txtErfolgreich.Text(), MB_ICONINFORMATION);
         break;
     case diskfiles::TemporaryFolderCheck::Missing:
-        MsgBox(L"The temporary folder " + folder + L" does not exist. Nothing has been deleted.", MB_ICONEXCLAMATION);
+        MsgBox(basLAnguageSelector::LanguageText(2840, L"The temporary folder %1 does not exist. Nothing has been deleted.", {folder}),
+               MB_ICONEXCLAMATION);
         break;
     case diskfiles::TemporaryFolderCheck::NotTemporary:
         // TMP or TEMP naming such a folder, or the system falling back to the Windows folder.
-        MsgBox(L"The temporary folder is set to " + folder +
-                   L", a folder that holds more than temporary files. Nothing has been deleted.",
+        MsgBox(basLAnguageSelector::LanguageText(2850,
+                                                L"The temporary folder is set to %1, a folder that holds more than "
+                                                L"temporary files. Nothing has been deleted.",
+                                                {folder}),
                MB_ICONEXCLAMATION);
         break;
     }

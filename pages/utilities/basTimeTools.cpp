@@ -1,6 +1,7 @@
 #include "pages/utilities/basTimeTools.h"
 
 #include "pages/utilities/core/TimeProtocol.h"
+#include "shell/basLAnguageSelector.h"
 #include "ui/Effects.h"
 
 #include <windows.h>
@@ -23,7 +24,7 @@ SetResult SetTimeFromServer(std::string& answer, float delaySeconds)
     utc.wMinute = static_cast<WORD>(time->minute);
     utc.wSecond = static_cast<WORD>(time->second);
     if (!effects::Current().SetSystemTime(utc)) {
-        MsgBox(L"The system clock could not be set: changing it needs the right to change the system time.",
+        MsgBox(basLAnguageSelector::LanguageText(2720, L"The system clock could not be set: changing it needs the right to change the system time."),
                MB_ICONERROR);
         return SetResult::Refused;
     }

@@ -4,6 +4,7 @@
 #include "pages/utilities/core/BatchText.h"
 #include "pages/utilities/core/SplitParts.h"
 #include "shell/MenuPage.h"
+#include "shell/basLAnguageSelector.h"
 #include "ui/Effects.h"
 #include "ui/win/Handles.h"
 
@@ -170,7 +171,8 @@ void FrmFileSplitter::buttonKopieren_Click()
                                          FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
     LARGE_INTEGER length{};
     if (!file || !::GetFileSizeEx(file.get(), &length)) {
-        MsgBox(L"The file " + source + L" cannot be read:\r\n" + SystemErrorText(::GetLastError()), MB_ICONERROR);
+        MsgBox(basLAnguageSelector::LanguageText(2760, L"The file %1 cannot be read:%n%2", {source, SystemErrorText(::GetLastError())}),
+               MB_ICONERROR);
         return;
     }
     const auto total = static_cast<std::uint64_t>(length.QuadPart);
@@ -181,16 +183,18 @@ void FrmFileSplitter::buttonKopieren_Click()
     }
     const std::uint64_t partCount = split::PartCount(total, size);
     if (split::ReplacesSource(source, partCount)) {
-        MsgBox(L"The file " + split::GetFileTitleOf(source) +
-                   L" has the name of one of its own parts or of their batch file, so splitting it would overwrite "
-                   L"it. Please rename it first.",
+        MsgBox(basLAnguageSelector::LanguageText(2770,
+                                                L"The file %1 has the name of one of its own parts or of their batch "
+                                                L"file, so splitting it would overwrite it. Please rename it first.",
+                                                {split::GetFileTitleOf(source)}),
                MB_ICONERROR);
         return;
     }
     // A file of that name may be no part at all: "setup.bat" beside "setup.exe".
     const std::wstring existing = FirstExistingFile(split::GetPartPrefix(source), partCount);
     if (!existing.empty() &&
-        MsgBox(L"The file " + existing + L" already exists and would be replaced by the split.\r\nDo you want to go on?",
+        MsgBox(basLAnguageSelector::LanguageText(2860, L"The file %1 already exists and would be replaced by the split.%nDo you want to go on?",
+                                                {existing}),
                MB_YESNO | MB_ICONEXCLAMATION) != IDYES)
         return;
 
@@ -201,8 +205,10 @@ void FrmFileSplitter::buttonKopieren_Click()
     }
     if (failure) {
         labelInfo.SetCaption(L"");
-        MsgBox(L"The file could not be split: " + failure->file + L"\r\n" + SystemErrorText(failure->error) +
-                   L"\r\nThe parts written so far stay; no batch file joins them.",
+        MsgBox(basLAnguageSelector::LanguageText(2780,
+                                                L"The file could not be split: %1%n%2%nThe parts written so far stay; "
+                                                L"no batch file joins them.",
+                                                {failure->file, SystemErrorText(failure->error)}),
                MB_ICONERROR);
         return;
     }

@@ -4,6 +4,7 @@
 #include "pages/utilities/core/PasswordMask.h"
 #include "pages/utilities/modPass.h"
 #include "shell/MenuPage.h"
+#include "shell/basLAnguageSelector.h"
 #include "ui/Effects.h"
 #include "ui/core/Product.h"
 #include "ui/win/Handles.h"
@@ -174,5 +175,5 @@ void FrmPassGen::cmdSave_Click()
         content += lstPass.List(entry) + L"\r\n";
     // The list is still there to save again.
     if (!WriteAll(CD.FileName, win::ToAnsi(content)))
-        MsgBox(L"The password list could not be saved to " + CD.FileName + L".", MB_ICONERROR);
+        MsgBox(basLAnguageSelector::LanguageText(2790, L"The password list could not be saved to %1.", {CD.FileName}), MB_ICONERROR);
 }

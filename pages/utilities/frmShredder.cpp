@@ -4,6 +4,7 @@
 #include "pages/utilities/core/ShredPasses.h"
 #include "shell/Artwork.h"
 #include "shell/MenuPage.h"
+#include "shell/basLAnguageSelector.h"
 #include "ui/Effects.h"
 #include "ui/core/Product.h"
 #include "ui/win/Handles.h"
@@ -125,9 +126,9 @@ void FrmShredder::cmdSchredderIt_Click()
         return;
     cmdSchredderIt.SetEnabled(false);
     // A file left as it was, and why: saying "finished" would tell the user it is gone.
-    const auto reportUntouched = [&path](const wchar_t* why) {
-        MsgBox(L"The File : " + path + L"\r\n" + why + L" Nothing has been overwritten.", MB_ICONEXCLAMATION,
-               product::Title);
+    const auto reportUntouched = [&path](const std::wstring& why) {
+        MsgBox(basLAnguageSelector::LanguageText(2820, L"The File : %1%n%2 Nothing has been overwritten.", {path, why}),
+               MB_ICONEXCLAMATION, product::Title);
     };
     const std::wstring warning = L"Warning:  " + txtPart1.Text() + L" " + txtPart2.Text();
     if (MsgBox(warning, MB_YESNO | MB_ICONEXCLAMATION, product::Title) == IDYES) {
@@ -140,14 +141,16 @@ void FrmShredder::cmdSchredderIt_Click()
             // The user has just kept the file: nothing to say, and the path stays for another try.
             break;
         case Outcome::Link:
-            reportUntouched(L"is a link to another file or folder: shredding it would overwrite what it leads to.");
+            reportUntouched(basLAnguageSelector::LanguageText(
+                2830, L"is a link to another file or folder: shredding it would overwrite what it leads to."));
             break;
         case Outcome::NotFound:
             MsgBox(NotFoundText, MB_ICONEXCLAMATION, product::Title);
             txtSchredderDir.SetText(L"");
             break;
         case Outcome::NotOpened:
-            reportUntouched(L"cannot be opened for writing, perhaps because another program uses it.");
+            reportUntouched(
+                basLAnguageSelector::LanguageText(2800, L"cannot be opened for writing, perhaps because another program uses it."));
             break;
         case Outcome::Failed:
             break;

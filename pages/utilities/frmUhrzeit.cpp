@@ -3,6 +3,7 @@
 #include "pages/utilities/UtilityPictures.h"
 #include "pages/utilities/basTimeTools.h"
 #include "shell/MenuPage.h"
+#include "shell/basLAnguageSelector.h"
 #include "ui/Effects.h"
 
 #include <cwchar>
@@ -149,5 +150,5 @@ void FrmUhrzeit::tmrTimeout_Timer()
     tmrTimeout.SetEnabled(false);
     ocxWinsock.Close();
     cmdSync.SetEnabled(true);
-    MsgBox(L"The time server did not answer. Please try again later.", MB_ICONEXCLAMATION);
+    MsgBox(basLAnguageSelector::LanguageText(2710, L"The time server did not answer. Please try again later."), MB_ICONEXCLAMATION);
 }

@@ -3,6 +3,7 @@
 #include "pages/utilities/UtilityPictures.h"
 #include "shell/Artwork.h"
 #include "shell/MenuPage.h"
+#include "shell/basLAnguageSelector.h"
 #include "ui/Effects.h"
 
 ui::FormRef<FrmUtilities> frmUtilities;
@@ -74,5 +75,5 @@ void FrmUtilities::Launch(const Link& link)
     }
     // A missing tool is no reason to end the program.
     if (!effects::Current().RunCommandLine(link.target, SW_SHOWNOACTIVATE))
-        MsgBox(std::wstring(link.target) + L" could not be started.", MB_ICONERROR);
+        MsgBox(basLAnguageSelector::LanguageText(2700, L"%1 could not be started.", {link.target}), MB_ICONERROR);
 }

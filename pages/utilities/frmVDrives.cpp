@@ -5,6 +5,7 @@
 #include "pages/utilities/core/DriveLetters.h"
 #include "pages/utilities/modOrdner.h"
 #include "shell/MenuPage.h"
+#include "shell/basLAnguageSelector.h"
 #include "shell/core/Paths.h"
 #include "ui/Effects.h"
 #include "ui/modWindow.h"
@@ -163,7 +164,8 @@ void FrmVDrives::cmdErstellen_Click()
         return;
     const std::wstring lines = batch::SubstCreate(letter, GetShortPath(txtPfad.Text()));
     if (RunSubst(L"make.bat", lines,
-                 L"The virtual drive " + letter + L" could not be created: the letter may be in use, or the folder gone."))
+                 basLAnguageSelector::LanguageText(2730, L"The virtual drive %1 could not be created: the letter may be in use, or the folder gone.",
+                                     {letter})))
         MsgBox(txtErstellt.Text(), MB_ICONINFORMATION);
     EndOperation(cmdErstellen);
 }
@@ -174,7 +176,7 @@ void FrmVDrives::cmdLoeschen_Click()
     if (letter == vdrive::NoLetter)
         return;
     if (RunSubst(L"nomake.bat", batch::SubstDelete(letter),
-                 L"The virtual drive " + letter + L" could not be removed: it may be no virtual drive."))
+                 basLAnguageSelector::LanguageText(2740, L"The virtual drive %1 could not be removed: it may be no virtual drive.", {letter})))
         MsgBox(txtGeloescht.Text(), MB_ICONINFORMATION);
     EndOperation(cmdLoeschen);
 }
@@ -193,7 +195,7 @@ bool FrmVDrives::RunSubst(const wchar_t* fileName, const std::wstring& lines, co
 {
     const std::wstring path = paths::InProgramFolder(effects::Current().ProgramFolder(), fileName);
     if (!WriteBatchFile(path, lines)) {
-        MsgBox(L"The batch file " + path + L" cannot be written:\r\n" + SystemErrorText(::GetLastError()),
+        MsgBox(basLAnguageSelector::LanguageText(2750, L"The batch file %1 cannot be written:%n%2", {path, SystemErrorText(::GetLastError())}),
                MB_ICONERROR);
         return false;
     }
