@@ -207,16 +207,41 @@ LRESULT FrmSysInfos::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     return PageForm::HandleMessage(message, wParam, lParam);
 }
 
+struct FrmSysInfos::AdapterQuery {
+    HWND page = nullptr;
+    std::vector<std::wstring> descriptions;
+
+    static DWORD WINAPI Run(void* query)
+    {
+        auto& self = *static_cast<AdapterQuery*>(query);
+        self.descriptions = VideoAdapterDescriptions();
+        ::PostMessageW(self.page, AdaptersFoundMessage, 0, 0);
+        return 0;
+    }
+};
+
+FrmSysInfos::~FrmSysInfos()
+{
+    // The worker writes into the query until it ends.
+    AwaitAdapterQuery();
+}
+
 void FrmSysInfos::StartAdapterQuery()
 {
-    if (adapters_.valid() || adaptersListed_)
+    if (adapterQuery_ || adaptersListed_)
         return;
-    const HWND hwnd = Hwnd();
-    adapters_ = std::async(std::launch::async, [hwnd] {
-        std::vector<std::wstring> descriptions = VideoAdapterDescriptions();
-        ::PostMessageW(hwnd, AdaptersFoundMessage, 0, 0);
-        return descriptions;
-    });
+    adapterQuery_ = std::make_unique<AdapterQuery>();
+    adapterQuery_->page = Hwnd();
+    adapterWorker_.reset(::CreateThread(nullptr, 0, AdapterQuery::Run, adapterQuery_.get(), 0, nullptr));
+    if (!adapterWorker_)
+        AdapterQuery::Run(adapterQuery_.get());
+}
+
+void FrmSysInfos::AwaitAdapterQuery()
+{
+    if (adapterWorker_)
+        ::WaitForSingleObject(adapterWorker_.get(), INFINITE);
+    adapterWorker_.reset();
 }
 
 void FrmSysInfos::ListAdapters()
@@ -225,8 +250,10 @@ void FrmSysInfos::ListAdapters()
         return;
     StartAdapterQuery();
     // Waits only when the page shows before the worker has answered.
-    for (const std::wstring& description : adapters_.get())
+    AwaitAdapterQuery();
+    for (const std::wstring& description : adapterQuery_->descriptions)
         ListGrafikkarte.AddItem(description);
+    adapterQuery_.reset();
     adaptersListed_ = true;
 }
 

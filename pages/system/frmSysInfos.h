@@ -5,14 +5,16 @@
 // or at the latest when the page is first shown.
 #include "shell/PageForm.h"
 #include "ui/SkinControls.h"
+#include "ui/win/Handles.h"
 
-#include <future>
+#include <memory>
 #include <string>
 #include <vector>
 
 class FrmSysInfos : public ui::PageForm {
 public:
     FrmSysInfos();
+    ~FrmSysInfos() override;
 
     ui::Frame fraInfos{L"fraInfos"};
     ui::SevFrame sevFrame1{L"sevFrame1"};
@@ -52,7 +54,11 @@ private:
     void StartAdapterQuery();
     void ListAdapters();
 
-    std::future<std::vector<std::wstring>> adapters_;
+    void AwaitAdapterQuery();
+
+    struct AdapterQuery;
+    std::unique_ptr<AdapterQuery> adapterQuery_;  // what the worker fills, until the page lists it
+    win::unique_handle adapterWorker_;
     bool adaptersListed_ = false;
 };
 
