@@ -8,6 +8,7 @@
 #include "ui/win/Handles.h"
 #include "ui/win/Text.h"
 
+#include <memory>
 #include <optional>
 
 namespace basLAnguageSelector {
@@ -32,14 +33,14 @@ std::uint64_t Combine(DWORD high, DWORD low)
     return (static_cast<std::uint64_t>(high) << 32) | low;
 }
 
-// The parse of the file last read. A lookup still opens the file, so that a file
-// that has gone, is locked or can no longer be read fails exactly as a full read
-// would; only the reading and parsing are saved while the stamp stays the same.
-// The language pass makes one lookup per property, all in one file, so one
-// parse is enough. Lookups run on the user-interface thread only.
+// The parse of the file last read. Opening the file is still needed to use
+// it, so that a file that has gone, is locked or can no longer be read fails
+// exactly as a full read would; only the reading and parsing are saved while
+// the stamp stays the same. The language pass reads one file, so one parse is
+// enough. Lookups run on the user-interface thread only.
 struct CachedParse {
     std::optional<FileStamp> stamp;  // none when the system gave no file information
-    language::ParsedFile parsed;
+    std::shared_ptr<const language::ParsedFile> parsed;
 };
 
 std::optional<CachedParse>& Cache()
@@ -64,7 +65,7 @@ bool ReadToEnd(HANDLE file, std::string& bytes)
 }
 
 // The parse of the file as it is now, from the cache when its stamp is unchanged.
-const language::ParsedFile* CurrentParse(const std::wstring& path, ReadFailure& failure)
+std::shared_ptr<const language::ParsedFile> CurrentParse(const std::wstring& path, ReadFailure& failure)
 {
     auto& cache = Cache();
     win::unique_hfile file(::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
@@ -85,7 +86,7 @@ const language::ParsedFile* CurrentParse(const std::wstring& path, ReadFailure& 
                           Combine(info.nFileSizeHigh, info.nFileSizeLow),
                           Combine(info.ftLastWriteTime.dwHighDateTime, info.ftLastWriteTime.dwLowDateTime)};
     if (stamp && cache && cache->stamp == stamp)
-        return &cache->parsed;
+        return cache->parsed;
 
     std::string bytes;
     if (stamp)
@@ -97,26 +98,46 @@ const language::ParsedFile* CurrentParse(const std::wstring& path, ReadFailure& 
         failure = ReadFailure::Other;
         return nullptr;
     }
-    cache = CachedParse{std::move(stamp), language::Parse(bytes)};
-    return &cache->parsed;
+    cache = CachedParse{std::move(stamp), std::make_shared<const language::ParsedFile>(language::Parse(bytes))};
+    return cache->parsed;
 }
 
-// The text, or nothing when the lookup ended the program (only a test's seam comes back).
-std::optional<std::wstring> Lookup(std::int16_t number, const std::wstring& fileName)
-{
-    effects::Seam& seam = effects::Current();
-    const std::wstring path = paths::InProgramFolder(seam.ProgramFolder(), fileName);
-    ReadFailure failure = ReadFailure::None;
-    const language::ParsedFile* parsed = CurrentParse(path, failure);
-    if (parsed && parsed->error == language::ParseError::None)
-        return win::FromAnsi(language::Lookup(*parsed, number));
+// The texts of one language file for a run of lookups, such as one form's
+// translation: the file is opened at the first lookup, not at every one. Under
+// Wine each opening costs about a millisecond, and a pass makes two hundred.
+class Texts {
+public:
+    explicit Texts(const std::wstring& fileName) : fileName_(fileName) {}
 
-    if (failure == ReadFailure::NotFound)
-        seam.ShowMessageBox(nullptr, L"File Not Found.\r\nMust Have at least one Language File!",
-                            L"Errore While Loading", MB_ICONERROR | MB_OK);
-    seam.EndProgram(1);
-    return std::nullopt;
-}
+    // The text, or nothing when the lookup ended the program (only a test's seam comes back).
+    std::optional<std::wstring> Get(std::int16_t number)
+    {
+        if (!parsed_ && !Open())
+            return std::nullopt;
+        return win::FromAnsi(language::Lookup(*parsed_, number));
+    }
+
+private:
+    bool Open()
+    {
+        effects::Seam& seam = effects::Current();
+        const std::wstring path = paths::InProgramFolder(seam.ProgramFolder(), fileName_);
+        ReadFailure failure = ReadFailure::None;
+        auto parsed = CurrentParse(path, failure);
+        if (parsed && parsed->error == language::ParseError::None) {
+            parsed_ = std::move(parsed);
+            return true;
+        }
+        if (failure == ReadFailure::NotFound)
+            seam.ShowMessageBox(nullptr, L"File Not Found.\r\nMust Have at least one Language File!",
+                                L"Errore While Loading", MB_ICONERROR | MB_OK);
+        seam.EndProgram(1);
+        return false;
+    }
+
+    const std::wstring& fileName_;
+    std::shared_ptr<const language::ParsedFile> parsed_;
+};
 
 std::wstring& CurrentLanguageFile()
 {
@@ -130,7 +151,7 @@ bool IsCaptionType(const std::wstring& type)
 }
 
 // Translates one control; false when a lookup ended the program.
-bool Translate(ui::Control& control, const std::wstring& fileName)
+bool Translate(ui::Control& control, Texts& texts)
 {
     const std::wstring& type = control.TypeName();
     if (IsCaptionType(type) || type == L"TextBox") {
@@ -138,7 +159,7 @@ bool Translate(ui::Control& control, const std::wstring& fileName)
         const auto number = numbertext::StrictInteger(control.Tag);
         if (!number)
             return true;
-        const auto text = Lookup(*number, fileName);
+        const auto text = texts.Get(*number);
         if (!text)
             return false;
         if (type == L"TextBox")
@@ -152,7 +173,7 @@ bool Translate(ui::Control& control, const std::wstring& fileName)
     // array a tooltip by the Tag followed by the Index.
     const std::int16_t captionNumber = numbertext::RoundedLeadingValue(control.Tag).value_or(0);
     if (captionNumber > 0) {
-        const auto text = Lookup(captionNumber, fileName);
+        const auto text = texts.Get(captionNumber);
         if (!text)
             return false;
         control.SetCaption(*text);  // a control without a caption keeps going
@@ -162,7 +183,7 @@ bool Translate(ui::Control& control, const std::wstring& fileName)
     const std::int16_t tipNumber =
         numbertext::RoundedLeadingValue(control.Tag + std::to_wstring(*control.Index)).value_or(0);
     if (tipNumber > 0) {
-        const auto text = Lookup(tipNumber, fileName);
+        const auto text = texts.Get(tipNumber);
         if (!text)
             return false;
         control.SetToolTipText(*text);
@@ -174,7 +195,7 @@ bool Translate(ui::Control& control, const std::wstring& fileName)
 
 std::wstring GetLanguageString(std::int16_t number, const std::wstring& fileName)
 {
-    return Lookup(number, fileName).value_or(std::wstring());
+    return Texts(fileName).Get(number).value_or(std::wstring());
 }
 
 void ApplyLanguage(ui::Form& form, const std::wstring& fileName)
@@ -183,14 +204,15 @@ void ApplyLanguage(ui::Form& form, const std::wstring& fileName)
     if (!form.IsLoaded() && !form.WasUnloaded())
         form.Load();
 
+    Texts texts(fileName);
     if (const auto number = numbertext::StrictInteger(form.Tag)) {
-        const auto caption = Lookup(*number, fileName);
+        const auto caption = texts.Get(*number);
         if (!caption)
             return;
         form.SetCaption(*caption);
     }
     for (ui::Control* control : form.Controls())
-        if (!Translate(*control, fileName))
+        if (!Translate(*control, texts))
             return;
 }
 
@@ -210,7 +232,7 @@ std::wstring LanguageText(std::int16_t number, const wchar_t* english, std::init
     if (!CurrentLanguage().empty()) {
         ReadFailure failure = ReadFailure::None;
         const std::wstring path = paths::InProgramFolder(effects::Current().ProgramFolder(), CurrentLanguage());
-        const language::ParsedFile* parsed = CurrentParse(path, failure);
+        const auto parsed = CurrentParse(path, failure);
         if (parsed && parsed->error == language::ParseError::None)
             text = language::Lookup(*parsed, number);
     }
