@@ -1,5 +1,6 @@
 #include "ui/Controls.h"
 
+#include "ui/core/TickSchedule.h"
 #include "ui/win/Handles.h"
 #include "ui/win/Painting.h"
 
@@ -760,6 +761,89 @@ constexpr UINT_PTR TimerId = 1;
 constexpr wchar_t TimerClass[] = L"BrvtTimer";
 }
 
+namespace {
+
+// The one Windows timer on which the timers of shared intervals ride; it
+// hands each of them its tick as a WM_TIMER of its own window.
+class SharedTick {
+public:
+    static SharedTick& Instance()
+    {
+        // Never destroyed: timers of forms that outlive main still leave it.
+        static SharedTick* const instance = new SharedTick;
+        return *instance;
+    }
+
+    void Start(Timer& timer, unsigned interval)
+    {
+        schedule_.Start(&timer, interval, ::GetTickCount());
+        Arm();
+    }
+
+    void Stop(Timer& timer)
+    {
+        if (!schedule_.Contains(&timer))
+            return;
+        schedule_.Stop(&timer, ::GetTickCount());
+        Arm();
+    }
+
+private:
+    static constexpr UINT_PTR TickId = 1;
+
+    void Arm()
+    {
+        if (schedule_.Period() == armed_)
+            return;
+        armed_ = schedule_.Period();
+        if (armed_ == 0) {
+            ::KillTimer(hwnd_, TickId);
+            return;
+        }
+        if (!hwnd_) {
+            static constexpr wchar_t SharedTickClass[] = L"BrvtSharedTick";
+            WNDCLASSEXW wc{};
+            wc.cbSize = sizeof wc;
+            wc.lpfnWndProc = &SharedTick::Procedure;
+            wc.hInstance = ::GetModuleHandleW(nullptr);
+            wc.lpszClassName = SharedTickClass;
+            ::RegisterClassExW(&wc);
+            hwnd_ = ::CreateWindowExW(0, SharedTickClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                      wc.hInstance, nullptr);
+        }
+        ::SetTimer(hwnd_, TickId, armed_, nullptr);
+    }
+
+    void OnTick()
+    {
+        for (ticks::TickSchedule::Id id : schedule_.Due(::GetTickCount())) {
+            // An earlier handler may have stopped or destroyed this one.
+            if (!schedule_.Contains(id))
+                continue;
+            auto& timer = *static_cast<Timer*>(const_cast<void*>(id));
+            if (timer.Hwnd())
+                ::SendMessageW(timer.Hwnd(), WM_TIMER, TimerId, 0);
+            else
+                Stop(timer);  // its form has gone
+        }
+    }
+
+    static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+    {
+        if (message == WM_TIMER && wParam == TickId) {
+            Instance().OnTick();
+            return 0;
+        }
+        return ::DefWindowProcW(hwnd, message, wParam, lParam);
+    }
+
+    HWND hwnd_ = nullptr;
+    unsigned armed_ = 0;
+    ticks::TickSchedule schedule_;
+};
+
+} // namespace
+
 Timer::Timer(std::wstring name) : Control(std::move(name), L"Timer") {}
 
 void Timer::SetInterval(UINT milliseconds)
@@ -775,13 +859,23 @@ void Timer::SetEnabled(bool enabled)
     Restart();
 }
 
+Timer::~Timer()
+{
+    SharedTick::Instance().Stop(*this);
+}
+
 void Timer::Restart()
 {
-    if (!Hwnd())
+    const bool running = Hwnd() && enabled_ && interval_ > 0;
+    if (running && ticks::TickSchedule::Shares(interval_)) {
+        ::KillTimer(Hwnd(), TimerId);
+        SharedTick::Instance().Start(*this, interval_);
         return;
-    if (enabled_ && interval_ > 0)
+    }
+    SharedTick::Instance().Stop(*this);
+    if (running)
         ::SetTimer(Hwnd(), TimerId, interval_, nullptr);
-    else
+    else if (Hwnd())
         ::KillTimer(Hwnd(), TimerId);
 }
 

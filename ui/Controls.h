@@ -303,6 +303,7 @@ private:
 class Timer : public Control {
 public:
     explicit Timer(std::wstring name);
+    ~Timer() override;
 
     void SetInterval(UINT milliseconds);
     void SetEnabled(bool enabled) override;
