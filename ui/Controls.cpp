@@ -757,15 +757,13 @@ void HScrollBar::OnReflectedScroll(WORD code, int trackPosition)
 // Timer
 
 namespace {
+
 constexpr UINT_PTR TimerId = 1;
 constexpr wchar_t TimerClass[] = L"BrvtTimer";
-}
-
-namespace {
 
 // The one Windows timer on which the timers of shared intervals ride; it
 // hands each of them its tick as a WM_TIMER of its own window.
-class SharedTick {
+class SharedTick : public Window {
 public:
     static SharedTick& Instance()
     {
@@ -782,10 +780,18 @@ public:
 
     void Stop(Timer& timer)
     {
-        if (!schedule_.Contains(&timer))
-            return;
         schedule_.Stop(&timer, ::GetTickCount());
         Arm();
+    }
+
+protected:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        if (message == WM_TIMER && wParam == TickId) {
+            OnTick();
+            return 0;
+        }
+        return Window::HandleMessage(message, wParam, lParam);
     }
 
 private:
@@ -797,21 +803,12 @@ private:
             return;
         armed_ = schedule_.Period();
         if (armed_ == 0) {
-            ::KillTimer(hwnd_, TickId);
+            ::KillTimer(Hwnd(), TickId);
             return;
         }
-        if (!hwnd_) {
-            static constexpr wchar_t SharedTickClass[] = L"BrvtSharedTick";
-            WNDCLASSEXW wc{};
-            wc.cbSize = sizeof wc;
-            wc.lpfnWndProc = &SharedTick::Procedure;
-            wc.hInstance = ::GetModuleHandleW(nullptr);
-            wc.lpszClassName = SharedTickClass;
-            ::RegisterClassExW(&wc);
-            hwnd_ = ::CreateWindowExW(0, SharedTickClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                                      wc.hInstance, nullptr);
-        }
-        ::SetTimer(hwnd_, TickId, armed_, nullptr);
+        if (!Hwnd())
+            CreateOwnWindow(L"BrvtSharedTick", 0, 0, L"", RECT{}, HWND_MESSAGE);
+        ::SetTimer(Hwnd(), TickId, armed_, nullptr);
     }
 
     void OnTick()
@@ -828,16 +825,6 @@ private:
         }
     }
 
-    static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
-    {
-        if (message == WM_TIMER && wParam == TickId) {
-            Instance().OnTick();
-            return 0;
-        }
-        return ::DefWindowProcW(hwnd, message, wParam, lParam);
-    }
-
-    HWND hwnd_ = nullptr;
     unsigned armed_ = 0;
     ticks::TickSchedule schedule_;
 };

@@ -89,13 +89,8 @@ protected:
     void SetUp() override
     {
         FormTest::SetUp();
-        WNDCLASSW wc{};
-        wc.lpfnWndProc = ::DefWindowProcW;
-        wc.hInstance = ::GetModuleHandleW(nullptr);
-        wc.lpszClassName = L"SkinControlsTestHost";
-        ::RegisterClassW(&wc);
-        host = ::CreateWindowExW(WS_EX_CONTROLPARENT | WS_EX_TOOLWINDOW, wc.lpszClassName, L"", WS_POPUP | WS_CLIPCHILDREN,
-                                 0, 0, 400, 300, nullptr, nullptr, wc.hInstance, nullptr);
+        host = testing_support::CreatePlainWindow(WS_EX_CONTROLPARENT | WS_EX_TOOLWINDOW, WS_POPUP | WS_CLIPCHILDREN,
+                                                  {0, 0, 400, 300});
         ASSERT_TRUE(host);
     }
     void TearDown() override

@@ -15,7 +15,7 @@ protected:
     void SetUp() override
     {
         FormTest::SetUp();
-        host = ::CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+        host = testing_support::CreatePlainWindow(0, WS_POPUP, {0, 0, 10, 10});
         ASSERT_TRUE(host);
     }
     void TearDown() override
@@ -74,7 +74,7 @@ TEST_F(TimersTest, TimersOfOneTickStartedApartWakeTheProgramTogether)
 
 TEST_F(TimersTest, OthersTimersGoOnWhenOneTimersWindowHasGoneAndNoneTicksStopped)
 {
-    const HWND doomed = ::CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+    const HWND doomed = testing_support::CreatePlainWindow(0, WS_POPUP, {0, 0, 10, 10});
     ui::Timer gone{L"gone"}, stopped{L"stopped"}, going{L"going"}, own{L"own"};
     int goneTicks = 0, stoppedTicks = 0, goingTicks = 0, ownTicks = 0;
     Start(gone, doomed, 100, goneTicks);

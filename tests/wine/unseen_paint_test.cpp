@@ -16,13 +16,8 @@ protected:
     void SetUp() override
     {
         FormTest::SetUp();
-        WNDCLASSW wc{};
-        wc.lpfnWndProc = ::DefWindowProcW;
-        wc.hInstance = ::GetModuleHandleW(nullptr);
-        wc.lpszClassName = L"UnseenPaintTestHost";
-        ::RegisterClassW(&wc);
-        host = ::CreateWindowExW(WS_EX_TOOLWINDOW, wc.lpszClassName, L"", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0, 0,
-                                 400, 300, nullptr, nullptr, wc.hInstance, nullptr);
+        host = testing_support::CreatePlainWindow(WS_EX_TOOLWINDOW, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
+                                                  {0, 0, 400, 300});
         ASSERT_TRUE(host);
         label.Create(host, {10, 10, 200, 30}, true);
         bar.Create(host, {10, 40, 200, 60}, true);

@@ -27,15 +27,10 @@ class TestWindow {
 public:
     TestWindow(const wchar_t* title, int left, int top)
     {
-        WNDCLASSW wc{};
-        wc.lpfnWndProc = ::DefWindowProcW;
-        wc.hInstance = ::GetModuleHandleW(nullptr);
-        wc.lpszClassName = L"BrvtHiderTestWindow";
-        ::RegisterClassW(&wc);
-        hwnd_ = ::CreateWindowExW(WS_EX_TOPMOST, wc.lpszClassName, title, WS_POPUP | WS_VISIBLE | WS_BORDER, left, top,
-                                  240, 160, nullptr, nullptr, wc.hInstance, nullptr);
+        hwnd_ = testing_support::CreatePlainWindow(WS_EX_TOPMOST, WS_POPUP | WS_VISIBLE | WS_BORDER,
+                                                   {left, top, left + 240, top + 160}, title);
         child_ = ::CreateWindowExW(0, L"BUTTON", L"inside", WS_CHILD | WS_VISIBLE, 40, 40, 120, 60, hwnd_, nullptr,
-                                   wc.hInstance, nullptr);
+                                   ::GetModuleHandleW(nullptr), nullptr);
         testing_support::PumpMessages();
     }
     ~TestWindow() { ::DestroyWindow(hwnd_); }

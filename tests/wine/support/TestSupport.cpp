@@ -207,6 +207,20 @@ void PressKey(HWND hwnd, WPARAM key)
     ::SendMessageW(hwnd, WM_KEYUP, key, 0xC0000001);
 }
 
+HWND CreatePlainWindow(DWORD exStyle, DWORD style, const RECT& bounds, const wchar_t* title)
+{
+    static const wchar_t* const className = [] {
+        WNDCLASSW wc{};
+        wc.lpfnWndProc = ::DefWindowProcW;
+        wc.hInstance = ::GetModuleHandleW(nullptr);
+        wc.lpszClassName = L"BrvtTestPlainWindow";
+        ::RegisterClassW(&wc);
+        return wc.lpszClassName;
+    }();
+    return ::CreateWindowExW(exStyle, className, title, style, bounds.left, bounds.top, bounds.right - bounds.left,
+                             bounds.bottom - bounds.top, nullptr, nullptr, ::GetModuleHandleW(nullptr), nullptr);
+}
+
 void PumpMessages()
 {
     MSG msg;

@@ -106,6 +106,10 @@ void MouseDown(HWND hwnd, UINT message = WM_LBUTTONDOWN);
 void MouseUp(HWND hwnd, UINT message = WM_LBUTTONUP);
 // A key pressed and released while the window has the focus.
 void PressKey(HWND hwnd, WPARAM key);
+// A top-level window of a plain class that does nothing itself, to hold a
+// test's controls as a form holds its page.
+HWND CreatePlainWindow(DWORD exStyle, DWORD style, const RECT& bounds, const wchar_t* title = L"");
+
 // Handles the messages that are waiting.
 void PumpMessages();
 
