@@ -10,6 +10,7 @@
 #include <limits>
 #include <set>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -83,12 +84,24 @@ TEST(SplitParts, ReadsTheSizeBoxAsBasicsValAndRoundsBytesHalfToEven)
     EXPECT_EQ(split::KilobytesToBytes(1e300), std::numeric_limits<std::int64_t>::max());
 }
 
-TEST(SplitParts, NamesPartsAfterTheLastDotAnywhereInThePathWithAtLeastThreeDigits)
+TEST(SplitParts, NamesPartsAfterTheLastDotOfTheFileNameWithAtLeastThreeDigits)
 {
-    EXPECT_EQ(split::GetPartPrefix(L"C:\\d\\data.zip"), L"C:\\d\\data.");
-    EXPECT_EQ(split::GetPartPrefix(L"C:\\d\\readme"), L"C:\\d\\readme.");
-    EXPECT_EQ(split::GetPartPrefix(L"C:\\my.dir\\readme"), L"C:\\my.");
-    EXPECT_EQ(split::GetPartPrefix(L"C:\\d\\c.tar.gz"), L"C:\\d\\c.tar.");
+    // Source, prefix of its parts, and the name the batch line ends with.
+    const std::tuple<const wchar_t*, const wchar_t*, const wchar_t*> cases[] = {
+        {L"C:\\d\\data.zip", L"C:\\d\\data.", L"data.zip"},
+        {L"C:\\d\\c.tar.gz", L"C:\\d\\c.tar.", L"c.tar.gz"},
+        {L"C:\\d\\readme", L"C:\\d\\readme.", L"readme"},
+        {L"C:\\my.dir\\readme", L"C:\\my.dir\\readme.", L"readme"},
+        {L"C:\\Users\\john.doe\\My.Files\\notes.txt", L"C:\\Users\\john.doe\\My.Files\\notes.", L"notes.txt"},
+        {L"C:/my.dir/readme", L"C:/my.dir/readme.", L"readme"},
+        {L"C:\\d\\name.", L"C:\\d\\name.", L"name."},
+        {L"C:\\d\\.profile", L"C:\\d\\.", L".profile"},
+        {L"readme", L"readme.", L"readme"},
+    };
+    for (const auto& [source, prefix, title] : cases) {
+        EXPECT_EQ(split::GetPartPrefix(source), prefix);
+        EXPECT_EQ(split::GetFileTitleOf(source), title);
+    }
     EXPECT_EQ(split::PartName(L"d.", 7), L"d.007");
     EXPECT_EQ(split::PartName(L"d.", 1000), L"d.1000");
     EXPECT_EQ(split::PartName(L"d.", 40000), L"d.40000");

@@ -23,6 +23,13 @@ constexpr wchar_t AsciiLower(wchar_t c)
     return c >= L'A' && c <= L'Z' ? static_cast<wchar_t>(c - L'A' + L'a') : c;
 }
 
+// Where the file's name begins: after the last folder separator.
+std::size_t NameStart(std::wstring_view path)
+{
+    const std::size_t separator = path.find_last_of(L"\\/");
+    return separator == std::wstring_view::npos ? 0 : separator + 1;
+}
+
 // The three-digit "000" format, wider for numbers from 1000 on.
 std::wstring NumberText(std::uint64_t number)
 {
@@ -76,8 +83,9 @@ std::int64_t KilobytesToBytes(double kilobytes)
 
 std::wstring GetPartPrefix(std::wstring_view path)
 {
+    // A dot in a folder's name ("C:\Users\john.doe\data") would put the parts into the folder above.
     const std::size_t dot = path.rfind(L'.');
-    if (dot == std::wstring_view::npos)
+    if (dot == std::wstring_view::npos || dot < NameStart(path))
         return std::wstring(path) + L".";
     return std::wstring(path.substr(0, dot + 1));
 }
@@ -94,8 +102,7 @@ std::wstring BatchFileName(std::wstring_view prefix)
 
 std::wstring GetFileTitleOf(std::wstring_view path)
 {
-    const std::size_t slash = path.rfind(L'\\');
-    return std::wstring(slash == std::wstring_view::npos ? path : path.substr(slash + 1));
+    return std::wstring(path.substr(NameStart(path)));
 }
 
 std::uint64_t PartCount(std::uint64_t total, std::uint64_t partSize)

@@ -20,14 +20,14 @@ double LeadingNumber(std::wstring_view text);
 // 64 bits hold are held at the largest one.
 std::int64_t KilobytesToBytes(double kilobytes);
 
-// The source's path up to and including the last "." anywhere in it, or the
-// whole path and "." when it holds none.
+// The source's path up to and including the last "." of its file name, or the
+// whole path and "." when the name holds none: the parts lie beside the file.
 std::wstring GetPartPrefix(std::wstring_view path);
 // Part `number` (from 1): the prefix and the number with at least three digits.
 std::wstring PartName(std::wstring_view prefix, std::uint64_t number);
 // The prefix and "bat".
 std::wstring BatchFileName(std::wstring_view prefix);
-// What follows the last "\" of the path (the whole path when it has none).
+// What follows the last "\" or "/" of the path (the whole path when it has none).
 std::wstring GetFileTitleOf(std::wstring_view path);
 
 // The number of parts of `partSize` bytes (the last holds the rest); partSize > 0.
