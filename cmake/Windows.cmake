@@ -82,12 +82,15 @@ foreach(test_source ${BRVT_WINE_TESTS})
             FIXTURES_REQUIRED wine RESOURCE_LOCK wine_registry TIMEOUT 300)
     endif()
 endforeach()
-# The disk cleaner's test sweeps a tree that holds a symbolic link to a folder
-# beside it; Wine cannot make one for a Windows program, so it is made here.
+# Wine cannot make symbolic links for a Windows program, so the tests' links
+# are made here: the disk cleaner's test sweeps a tree that holds one to a
+# folder beside it, and the splitter's finds a dangling one where a part goes.
 if(BRVT_RUN_WINE_TESTS)
     set(BRVT_SWEEP_FIXTURE ${CMAKE_BINARY_DIR}/hddclean-fixture)
     file(MAKE_DIRECTORY ${BRVT_SWEEP_FIXTURE}/tree ${BRVT_SWEEP_FIXTURE}/outside)
     file(CREATE_LINK ../outside ${BRVT_SWEEP_FIXTURE}/tree/link SYMBOLIC)
+    file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/splitter-fixture/elsewhere)
+    file(CREATE_LINK elsewhere/target ${CMAKE_BINARY_DIR}/splitter-fixture/data.001 SYMBOLIC)
 endif()
 
 # subst for the virtual drive test: the test prefix's own is a stub that maps nothing.

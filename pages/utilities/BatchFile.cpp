@@ -3,11 +3,12 @@
 #include "ui/win/Handles.h"
 #include "ui/win/Text.h"
 
-bool WriteBatchFile(const std::wstring& path, const std::wstring& text)
+bool WriteBatchFile(const std::wstring& path, const std::wstring& text, ExistingFile existing)
 {
     const std::string bytes = win::ToAnsi(text);
+    const DWORD creation = existing == ExistingFile::Replace ? CREATE_ALWAYS : CREATE_NEW;
     win::unique_hfile file(
-        ::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+        ::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, creation, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file)
         return false;
     DWORD written = 0;

@@ -9,6 +9,7 @@
 #include "ui/win/Handles.h"
 
 #include <algorithm>
+#include <set>
 #include <vector>
 
 ui::FormRef<FrmFileSplitter> frmFileSplitter;
@@ -47,21 +48,25 @@ Copied CopyFileBlock(std::uint64_t count, HANDLE source, HANDLE target, std::vec
     return Copied::All;
 }
 
-// Replaces an existing part in place; a hidden or system file cannot be, so it goes first.
-win::unique_hfile CreatePart(const std::wstring& part)
+// Removes what stands at a name of the split that the user agreed to replace,
+// so that nothing is written through it (a link, say); false when it stays.
+bool RemoveReplaceable(const std::wstring& path, const std::set<std::wstring>& replaceable)
 {
-    const auto create = [&part] {
-        return win::unique_hfile(::CreateFileW(part.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                               FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
-    };
-    win::unique_hfile file = create();
-    if (!file && ::GetLastError() == ERROR_ACCESS_DENIED && ::DeleteFileW(part.c_str()))
-        file = create();
-    return file;
+    return !replaceable.count(path) || ::DeleteFileW(path.c_str()) || ::GetLastError() == ERROR_FILE_NOT_FOUND;
 }
 
-// The first of the split's own files, the batch file or a part, that exists already; "" when none does.
-std::wstring FirstExistingFile(const std::wstring& prefix, std::uint64_t partCount)
+// A new file of the split. Any name but a replaceable one that exists by now,
+// or turns up meanwhile, makes the creation fail.
+win::unique_hfile CreateSplitFile(const std::wstring& path, const std::set<std::wstring>& replaceable)
+{
+    if (!RemoveReplaceable(path, replaceable))
+        return win::unique_hfile();
+    return win::unique_hfile(::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                           FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+}
+
+// The split's own files, the batch file and the parts, that exist already.
+std::vector<std::wstring> ExistingFiles(const std::wstring& prefix, std::uint64_t partCount)
 {
     const auto exists = [](const std::wstring& path) {
         if (::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES)
@@ -69,15 +74,14 @@ std::wstring FirstExistingFile(const std::wstring& prefix, std::uint64_t partCou
         const DWORD error = ::GetLastError();
         return error != ERROR_FILE_NOT_FOUND && error != ERROR_PATH_NOT_FOUND;
     };
-    const std::wstring batchPath = split::BatchFileName(prefix);
-    if (exists(batchPath))
-        return batchPath;
+    std::vector<std::wstring> existing;
+    if (std::wstring batchPath = split::BatchFileName(prefix); exists(batchPath))
+        existing.push_back(std::move(batchPath));
     for (std::uint64_t number = 1; number <= partCount; ++number) {
-        std::wstring part = split::PartName(prefix, number);
-        if (exists(part))
-            return part;
+        if (std::wstring part = split::PartName(prefix, number); exists(part))
+            existing.push_back(std::move(part));
     }
-    return L"";
+    return existing;
 }
 
 // The hourglass while the split runs, which handles no messages meanwhile.
@@ -191,17 +195,14 @@ void FrmFileSplitter::buttonKopieren_Click()
         return;
     }
     // A file of that name may be no part at all: "setup.bat" beside "setup.exe".
-    const std::wstring existing = FirstExistingFile(split::GetPartPrefix(source), partCount);
-    if (!existing.empty() &&
-        MsgBox(basLAnguageSelector::LanguageText(2860, L"The file %1 already exists and would be replaced by the split.%nDo you want to go on?",
-                                                {existing}),
-               MB_YESNO | MB_ICONEXCLAMATION) != IDYES)
+    const std::vector<std::wstring> existing = ExistingFiles(split::GetPartPrefix(source), partCount);
+    if (!existing.empty() && !MayReplace(existing))
         return;
 
     std::optional<Failure> failure;
     {
         WaitCursor hourglass;
-        failure = WriteParts(file.get(), source, total, size);
+        failure = WriteParts(file.get(), source, total, size, {existing.begin(), existing.end()});
     }
     if (failure) {
         labelInfo.SetCaption(L"");
@@ -216,13 +217,28 @@ void FrmFileSplitter::buttonKopieren_Click()
     ::UpdateWindow(labelInfo.Hwnd());
 }
 
+bool FrmFileSplitter::MayReplace(const std::vector<std::wstring>& existing)
+{
+    const std::wstring question =
+        existing.size() == 1
+            ? basLAnguageSelector::LanguageText(
+                  2860, L"The file %1 already exists and would be replaced by the split.%nDo you want to go on?",
+                  {existing.front()})
+            : basLAnguageSelector::LanguageText(2890,
+                                                L"%2 files of the split already exist, among them %1, and would be "
+                                                L"replaced by the split.%nDo you want to go on?",
+                                                {existing.front(), std::to_wstring(existing.size())});
+    return MsgBox(question, MB_YESNO | MB_ICONEXCLAMATION) == IDYES;
+}
+
 std::optional<FrmFileSplitter::Failure> FrmFileSplitter::WriteParts(HANDLE source, const std::wstring& sourcePath,
-                                                                  std::uint64_t total, std::uint64_t partSize)
+                                                                  std::uint64_t total, std::uint64_t partSize,
+                                                                  const std::set<std::wstring>& replaceable)
 {
     const std::wstring prefix = split::GetPartPrefix(sourcePath);
     const std::wstring batchPath = split::BatchFileName(prefix);
     // A batch file of an earlier split would claim a set that this one replaces part by part.
-    if (!::DeleteFileW(batchPath.c_str()) && ::GetLastError() != ERROR_FILE_NOT_FOUND)
+    if (!RemoveReplaceable(batchPath, replaceable))
         return Failure{batchPath, ::GetLastError()};
 
     std::vector<BYTE> buffer(CopyBlockSize);
@@ -237,7 +253,7 @@ std::optional<FrmFileSplitter::Failure> FrmFileSplitter::WriteParts(HANDLE sourc
             ::UpdateWindow(labelInfo.Hwnd());
             shownAt = ::GetTickCount();
         }
-        win::unique_hfile target = CreatePart(part);
+        win::unique_hfile target = CreateSplitFile(part, replaceable);
         if (!target)
             return Failure{part, ::GetLastError()};
         switch (CopyFileBlock(std::min(partSize, total - position), source, target.get(), buffer)) {
@@ -247,7 +263,7 @@ std::optional<FrmFileSplitter::Failure> FrmFileSplitter::WriteParts(HANDLE sourc
         }
         partTitles.push_back(split::GetFileTitleOf(part));
     }
-    if (!WriteBatchFile(batchPath, batch::JoinParts(partTitles, split::GetFileTitleOf(sourcePath))))
+    if (!WriteBatchFile(batchPath, batch::JoinParts(partTitles, split::GetFileTitleOf(sourcePath)), ExistingFile::Keep))
         return Failure{batchPath, ::GetLastError()};
     return std::nullopt;
 }

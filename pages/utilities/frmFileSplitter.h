@@ -7,7 +7,9 @@
 
 #include <cstdint>
 #include <optional>
+#include <set>
 #include <string>
+#include <vector>
 
 class FrmFileSplitter : public ui::PageForm {
 public:
@@ -48,9 +50,12 @@ private:
         std::wstring file;
         DWORD error;
     };
-    // Writes the parts from the open source, then the batch file that joins them.
+    // Asks whether the split may replace the files of its names that exist already.
+    bool MayReplace(const std::vector<std::wstring>& existing);
+    // Writes the parts from the open source, then the batch file that joins them, each as a new
+    // file: only the names in `replaceable`, which the user agreed to, are replaced.
     std::optional<Failure> WriteParts(HANDLE source, const std::wstring& sourcePath, std::uint64_t total,
-                                      std::uint64_t partSize);
+                                      std::uint64_t partSize, const std::set<std::wstring>& replaceable);
 };
 
 extern ui::FormRef<FrmFileSplitter> frmFileSplitter;

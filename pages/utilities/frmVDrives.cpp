@@ -194,7 +194,7 @@ void FrmVDrives::cmdCancle_Click()
 bool FrmVDrives::RunSubst(const wchar_t* fileName, const std::wstring& lines, const std::wstring& failure)
 {
     const std::wstring path = paths::InProgramFolder(effects::Current().ProgramFolder(), fileName);
-    if (!WriteBatchFile(path, lines)) {
+    if (!WriteBatchFile(path, lines, ExistingFile::Replace)) {
         MsgBox(basLAnguageSelector::LanguageText(2750, L"The batch file %1 cannot be written:%n%2", {path, SystemErrorText(::GetLastError())}),
                MB_ICONERROR);
         return false;

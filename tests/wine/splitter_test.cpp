@@ -90,11 +90,13 @@ TEST_F(SplitterTest, CutsIntoFullPartsAndARestNamedAfterTheLastDotAndJoinsThemIn
     MakeFile(L"readme", 2048);
     Split(L"readme", L"1");
     EXPECT_EQ(Batch(L"readme.bat"), L"copy /b readme.001 + readme.002 readme\r\n");
+    // A dot in a folder's name does not count: the parts lie beside their file.
     ::CreateDirectoryW((folder + L"\\my.dir").c_str(), nullptr);
     MakeFile(L"my.dir\\readme", 2048);
     Split(L"my.dir\\readme", L"1");
-    EXPECT_TRUE(FileExists(folder + L"\\my.002"));
-    EXPECT_EQ(Batch(L"my.bat"), L"copy /b my.001 + my.002 readme\r\n");
+    EXPECT_TRUE(FileExists(folder + L"\\my.dir\\readme.002"));
+    EXPECT_EQ(Batch(L"my.dir\\readme.bat"), L"copy /b readme.001 + readme.002 readme\r\n");
+    EXPECT_FALSE(FileExists(folder + L"\\my.001") || FileExists(folder + L"\\my.bat"));
 }
 
 TEST_F(SplitterTest, TheSizeBoxCountsOnlyForTheCustomSizeAndOnlyUpToItsNumber)
@@ -189,6 +191,56 @@ TEST_F(SplitterTest, AnExistingBatchFileOrPartIsReplacedOnlyWhenTheUserSaysSo)
     EXPECT_EQ(Batch(L"setup.bat"), L"copy /b setup.001 + setup.002 + setup.003 setup.exe\r\n");
 }
 
+TEST_F(SplitterTest, OnlyTheNamesTheUserAgreedToAreReplaced)
+{
+    const std::string bytes = MakeFile(L"setup.exe", 2500);
+    MakeFile(L"setup.001", 100, 9);
+    MakeFile(L"setup.003", 100, 9);
+    // One question covers every name that stands in the way; part 2 turns up while it is asked.
+    const std::string newcomer = testing_support::PseudoRandomBytes(700, 5);
+    seam.whileMessageShown = [&] {
+        if (seam.messages.size() == 3)
+            testing_support::WriteBytes(folder + L"\\setup.002", newcomer);
+    };
+    seam.messageAnswers = {IDOK, IDOK, IDYES};
+    Split(L"setup.exe", L"1");
+    EXPECT_TRUE(ReadBytes(folder + L"\\setup.002") == newcomer) << "replaced unasked";
+    EXPECT_TRUE(ReadBytes(folder + L"\\setup.001") == bytes.substr(0, 1024));
+    EXPECT_FALSE(FileExists(folder + L"\\setup.bat"));
+    ASSERT_EQ(seam.messages.size(), 4u);
+    EXPECT_EQ(seam.messages[2].text, L"2 files of the split already exist, among them " + folder +
+                                         L"\\setup.001, and would be replaced by the split.\r\nDo you want to go on?");
+    EXPECT_EQ(seam.messages[3].style, static_cast<UINT>(MB_ICONERROR));
+    EXPECT_NE(seam.messages[3].text.find(folder + L"\\setup.002"), std::wstring::npos);
+}
+
+TEST_F(SplitterTest, APartIsNeverWrittenThroughALink)
+{
+    // The build made data.001 there, a symbolic link to a file yet to be made
+    // in the folder beside it. Wine does not show the link, so nothing asks.
+    const std::wstring fixture = testing_support::TestProgramFolder() + L"\\splitter-fixture";
+    const std::wstring source = fixture + L"\\data.zip";
+    const std::wstring target = fixture + L"\\elsewhere\\target";
+    // What a failed run may have left.
+    const auto clear = [&] {
+        for (const wchar_t* made : {L"data.zip", L"data.002", L"data.003", L"data.bat", L"elsewhere\\target"})
+            ::DeleteFileW((fixture + L"\\" + made).c_str());
+    };
+    clear();
+    testing_support::WriteBytes(source, testing_support::PseudoRandomBytes(2500, 1));
+    seam.messageAnswers = {IDOK, IDOK, IDNO};
+    testing_support::Click(page.chkSelbst.Hwnd());
+    page.textDateigroesse.SetText(L"1");
+    seam.dialogAnswers = {source};
+    testing_support::Click(page.buttonKopieren.Hwnd());
+    EXPECT_FALSE(FileExists(target)) << "part 1 went where the link leads";
+    EXPECT_FALSE(FileExists(fixture + L"\\data.bat"));
+    clear();
+    ASSERT_EQ(seam.messages.size(), 3u);
+    EXPECT_EQ(seam.messages[2].style, static_cast<UINT>(MB_ICONERROR));
+    EXPECT_NE(seam.messages[2].text.find(fixture + L"\\data.001"), std::wstring::npos);
+}
+
 // Runs a batch file in the command interpreter from its own folder, to its end.
 DWORD RunInFolder(const std::wstring& batchFile, const std::wstring& batchFolder)
 {
@@ -209,19 +261,34 @@ DWORD RunInFolder(const std::wstring& batchFile, const std::wstring& batchFolder
 
 TEST_F(SplitterTest, TheBatchFileRebuildsTheSourceByteForByteInTheCommandInterpreter)
 {
-    // A name with blanks, and more than a thousand parts: four digits, and too long for one line.
-    for (const auto& [name, size, kilobytes] : {std::tuple{L"random data.bin", 5 * 3072 + 700, L"3"},
-                                                std::tuple{L"many.bin", 1001 * 1024, L"1"}}) {
-        const std::string bytes = MakeFile(name, size, 7);
-        Split(name, kilobytes);
-        const std::wstring source = folder + L"\\" + name;
-        const std::wstring prefix = source.substr(0, source.rfind(L'.') + 1);
-        if (size > 1000 * 1024) {
-            EXPECT_EQ(ReadBytes(prefix + L"1000").size(), 1024u);
+    struct Case {
+        const wchar_t* folder;  // below the test's folder
+        const wchar_t* name;
+        std::size_t size;
+        const wchar_t* kilobytes;
+        const wchar_t* batchFile;
+    };
+    // A name with blanks; more than a thousand parts: four digits, and too long
+    // for one line; a name without a dot in a folder with one.
+    const Case cases[] = {
+        {L"", L"random data.bin", 5 * 3072 + 700, L"3", L"random data.bat"},
+        {L"", L"many.bin", 1001 * 1024, L"1", L"many.bat"},
+        {L"john.doe", L"data", 5000, L"1", L"data.bat"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(win::ToAnsi(c.name));
+        const std::wstring where = c.folder[0] ? folder + L"\\" + c.folder : folder;
+        ::CreateDirectoryW(where.c_str(), nullptr);
+        const std::wstring name = c.folder[0] ? std::wstring(c.folder) + L"\\" + c.name : c.name;
+        const std::string bytes = MakeFile(name, c.size, 7);
+        Split(name, c.kilobytes);
+        if (c.size > 1000 * 1024) {
+            EXPECT_EQ(ReadBytes(where + L"\\many.1000").size(), 1024u);
         }
         // The parts travel without their source.
+        const std::wstring source = where + L"\\" + c.name;
         ASSERT_TRUE(::MoveFileW(source.c_str(), (folder + L"\\original").c_str()));
-        EXPECT_EQ(RunInFolder(prefix + L"bat", folder), 0u);
+        EXPECT_EQ(RunInFolder(where + L"\\" + c.batchFile, where), 0u);
         EXPECT_TRUE(ReadBytes(source) == bytes) << "the joined file differs from the source";
         ::DeleteFileW((folder + L"\\original").c_str());
     }
