@@ -11,6 +11,7 @@
 
 #include <chrono>
 #include <cstring>
+#include <optional>
 #include <vector>
 
 ui::FormRef<FrmShredder> frmShredder;
@@ -74,6 +75,21 @@ private:
     std::uint8_t blockValue_ = 0;
     DWORD lastYield_;
 };
+
+// Why overwriting the open file would reach what other names show: a link, or
+// a second name of the same bytes. Nothing when it reaches this name alone, or
+// when the file cannot tell.
+std::optional<FrmShredder::Outcome> ReachesOtherNames(HANDLE file)
+{
+    BY_HANDLE_FILE_INFORMATION information{};
+    if (file == INVALID_HANDLE_VALUE || !::GetFileInformationByHandle(file, &information))
+        return std::nullopt;
+    if (information.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT)
+        return FrmShredder::Outcome::Link;
+    if (information.nNumberOfLinks > 1)
+        return FrmShredder::Outcome::SecondName;
+    return std::nullopt;
+}
 
 std::uint64_t ClockSeed()
 {
@@ -144,6 +160,10 @@ void FrmShredder::cmdSchredderIt_Click()
             reportUntouched(basLAnguageSelector::LanguageText(
                 2830, L"is a link to another file or folder: shredding it would overwrite what it leads to."));
             break;
+        case Outcome::SecondName:
+            reportUntouched(basLAnguageSelector::LanguageText(
+                2870, L"has a second name (a hard link): shredding it would overwrite the file under its other name too."));
+            break;
         case Outcome::NotFound:
             MsgBox(NotFoundText, MB_ICONEXCLAMATION, product::Title);
             txtSchredderDir.SetText(L"");
@@ -172,20 +192,38 @@ FrmShredder::Outcome FrmShredder::Dateischredder(const std::wstring& path, int p
     // A folder is no file to shred.
     if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
         return Outcome::NotFound;
+    // Asked before the protection is lifted, of the name itself rather than of what it may lead to.
+    {
+        const win::unique_hfile query(::CreateFileW(path.c_str(), FILE_READ_ATTRIBUTES,
+                                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                                    OPEN_EXISTING, FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
+        if (const auto refused = ReachesOtherNames(query.get()))
+            return *refused;
+    }
 
+    bool unprotected = false;
     if (shred::IsProtected(found.dwFileAttributes)) {
         const std::wstring question =
             L"The File : " + path + L"\r\nis protected ! Do you really want to shred it ?";
         if (MsgBox(question, MB_YESNO | MB_ICONEXCLAMATION, L"Info") != IDYES)
             return Outcome::Declined;
-        ::SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_ARCHIVE);
+        unprotected = ::SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_ARCHIVE) != FALSE;
     }
 
     win::unique_hfile file(::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
-                                         FILE_FLAG_SEQUENTIAL_SCAN | FILE_FLAG_DELETE_ON_CLOSE | FILE_ATTRIBUTE_ARCHIVE,
+                                         FILE_FLAG_SEQUENTIAL_SCAN | FILE_FLAG_DELETE_ON_CLOSE |
+                                             FILE_FLAG_OPEN_REPARSE_POINT | FILE_ATTRIBUTE_ARCHIVE,
                                          nullptr));
-    if (!file)
+    if (!file) {
+        // A file that is not shredded keeps its protection.
+        if (unprotected)
+            ::SetFileAttributesW(path.c_str(), found.dwFileAttributes);
         return Outcome::NotOpened;
+    }
+    // A second name made since the question would share the bytes: closing the
+    // handle then takes only this name, and nothing is written.
+    if (const auto refused = ReachesOtherNames(file.get()))
+        return *refused;
     // The length of the open file, which nobody else can change now; 64 bits, so files of 2 GB and more go whole.
     LARGE_INTEGER opened{};
     const std::uint64_t length =

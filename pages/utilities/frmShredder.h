@@ -37,6 +37,7 @@ public:
         Shredded,
         Declined,   // a protected file the user chose to keep
         Link,       // a symbolic link or junction: what it leads to was not picked
+        SecondName, // a hard link: the same bytes go by another name too
         NotFound,
         NotOpened,  // in use by another program, or not writable: left as it was
         Failed,

@@ -132,28 +132,64 @@ TEST_F(ShredderTest, AProtectedFileLosesItsProtectionOnYesAndStaysAsItWasOnNo)
     EXPECT_FALSE(FileExists(shredded));
 }
 
-TEST_F(ShredderTest, AFileInUseStaysWholeAndIsReportedAndAFileThatHasGoneIsReportedSo)
+TEST_F(ShredderTest, AFileInUseStaysWholeAndProtectedAndIsReportedAndAFileThatHasGoneIsReportedSo)
 {
-    const std::wstring path = MakeFile(L"in-use.bin", 40000);
-    const std::string content = ReadBytes(path);
-    {
-        win::unique_hfile held(::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                             OPEN_EXISTING, 0, nullptr));
-        ASSERT_TRUE(held);
-        Shred(path, {IDYES});
+    // A protected file loses its protection on Yes only to be shredded.
+    for (const DWORD attributes : {DWORD{FILE_ATTRIBUTE_ARCHIVE}, DWORD{FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN}}) {
+        SCOPED_TRACE(attributes);
+        const std::wstring path = MakeFile(L"in-use.bin", 40000);
+        const std::string content = ReadBytes(path);
+        ASSERT_TRUE(::SetFileAttributesW(path.c_str(), attributes));
+        const DWORD before = ::GetFileAttributesW(path.c_str());
+        {
+            win::unique_hfile held(::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                                 nullptr, OPEN_EXISTING, 0, nullptr));
+            ASSERT_TRUE(held);
+            Shred(path, {IDYES, IDYES});
+        }
+        EXPECT_TRUE(writes.empty());
+        EXPECT_TRUE(ReadBytes(path) == content) << "overwritten";
+        EXPECT_EQ(::GetFileAttributesW(path.c_str()), before);
+        ASSERT_FALSE(seam.messages.empty());
+        EXPECT_NE(seam.messages.back().text.find(L"cannot be opened"), std::wstring::npos);
+        // The path stays for another try.
+        EXPECT_EQ(frmShredder->txtSchredderDir.Text(), path);
+        ::SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
     }
-    EXPECT_TRUE(writes.empty());
-    EXPECT_EQ(ReadBytes(path), content);
-    ASSERT_EQ(seam.messages.size(), 2u);
-    EXPECT_NE(seam.messages[1].text.find(L"cannot be opened"), std::wstring::npos);
-    // The path stays for another try.
-    EXPECT_EQ(frmShredder->txtSchredderDir.Text(), path);
 
     Shred(folder + L"\\gone.bin", {IDYES});
     ASSERT_EQ(seam.messages.size(), 2u);
     EXPECT_EQ(seam.messages[1].text, L"File not found !");
     EXPECT_EQ(seam.messages[1].style, static_cast<UINT>(MB_ICONEXCLAMATION));
     EXPECT_EQ(frmShredder->txtSchredderDir.Text(), L"");
+}
+
+TEST_F(ShredderTest, AFileWithASecondNameIsRefusedAndKeepsItsBytesUnderBothNames)
+{
+    const std::wstring path = MakeFile(L"named-twice.bin", 40000);
+    const std::wstring other = folder + L"\\other-name.bin";
+    ASSERT_TRUE(::CreateHardLinkW(other.c_str(), path.c_str(), nullptr));
+    const std::string content = ReadBytes(path);
+    // Refused before the protection question, which would otherwise lift it.
+    ::SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_READONLY);
+    const DWORD attributes = ::GetFileAttributesW(path.c_str());
+    Shred(path, {IDYES, IDYES});
+    EXPECT_TRUE(writes.empty());
+    EXPECT_TRUE(ReadBytes(path) == content && ReadBytes(other) == content) << "overwritten";
+    EXPECT_EQ(::GetFileAttributesW(path.c_str()), attributes);
+    ASSERT_EQ(seam.messages.size(), 2u);
+    EXPECT_EQ(seam.messages[1].text, L"The File : " + path +
+                                         L"\r\nhas a second name (a hard link): shredding it would overwrite the "
+                                         L"file under its other name too. Nothing has been overwritten.");
+    EXPECT_EQ(seam.messages[1].style, static_cast<UINT>(MB_ICONEXCLAMATION));
+    EXPECT_EQ(frmShredder->txtSchredderDir.Text(), path);
+
+    // Once the other name has gone, the file is shredded as any other.
+    ::SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+    ASSERT_TRUE(::DeleteFileW(other.c_str()));
+    Shred(path, {IDYES});
+    EXPECT_FALSE(writes.empty());
+    EXPECT_FALSE(FileExists(path));
 }
 
 TEST_F(ShredderTest, ALinkIsRefusedAndKeepsItsPath)
