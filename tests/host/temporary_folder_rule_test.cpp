@@ -21,11 +21,20 @@ TEST(TemporaryFolderRule, PathsAreSpelledOneWay)
         {L"\\\\?\\C:\\Temp", L"C:\\TEMP"},
         {L"\\\\Server\\Share", L"\\\\SERVER\\SHARE\\"},
         {L"\\\\?\\UNC\\server\\share\\tmp\\", L"\\\\SERVER\\SHARE\\TMP"},
+        // "\\.\" is the device namespace as "\\?\" is, no share; its ".." may climb over the drive.
+        {L"\\\\.\\C:\\Windows", L"C:\\WINDOWS"},
+        {L"\\\\.\\c:", L"C:\\"},
+        {L"\\\\.\\C:\\..\\D:\\Temp", L"D:\\TEMP"},
+        {L"\\\\.\\UNC\\server\\share\\tmp", L"\\\\SERVER\\SHARE\\TMP"},
+        {L"\\\\.\\UNC\\server\\share\\..\\other", L"\\\\SERVER\\OTHER\\"},
         // No drive or share to start from.
         {L"Temp", L""},
         {L"C:Temp", L""},
         {L"\\Temp", L""},
         {L"\\\\server", L""},
+        {L"\\\\.\\", L""},
+        {L"\\\\.\\C:Temp", L""},
+        {L"\\\\?\\Volume{0b1c}\\Temp", L""},
         {L"", L""},
     };
     for (const auto& [path, normalised] : cases)
@@ -42,6 +51,7 @@ TEST(TemporaryFolderRule, RefusesRootsTheSystemsFoldersAndWhatLiesAboveThem)
         {L"C:\\Users\\Ann\\AppData\\Local\\Temp\\", true},
         {L"C:\\Users\\Ann\\AppData\\Local\\Temp\\2", true},
         {L"C:\\Windows\\Temp", true},
+        {L"\\\\.\\C:\\Users\\Ann\\AppData\\Local\\Temp", true},
         {L"D:\\Tools\\Brevantor\\Temp", true},
         {L"D:\\Tools", true},  // above the program's folder is no program folder
         {L"C:\\Users\\Annette", true},
@@ -50,6 +60,9 @@ TEST(TemporaryFolderRule, RefusesRootsTheSystemsFoldersAndWhatLiesAboveThem)
         {L"d:", false},
         {L"\\\\server\\share\\", false},
         {L"C:\\WINDOWS\\", false},
+        {L"\\\\.\\C:\\Windows", false},
+        {L"\\\\.\\C:\\", false},
+        {L"\\\\.\\c:\\users\\ann", false},
         {L"c:\\windows\\System32", false},
         {L"C:\\Windows\\System32\\..", false},
         {L"C:\\Users\\Ann\\AppData\\..\\", false},

@@ -4,6 +4,9 @@ namespace tempfolder {
 
 namespace {
 
+constexpr std::wstring_view Device = L"\\\\?\\";
+constexpr std::wstring_view Win32Device = L"\\\\.\\";
+
 wchar_t Upper(wchar_t c)
 {
     return c >= L'a' && c <= L'z' ? static_cast<wchar_t>(c - L'a' + L'A') : c;
@@ -14,10 +17,30 @@ bool IsLetter(wchar_t c)
     return (c >= L'A' && c <= L'Z') || (c >= L'a' && c <= L'z');
 }
 
+// The names of a path's steps, with "." and ".." resolved and the trailing dots and blanks dropped.
+std::vector<std::wstring> Names(std::wstring_view steps)
+{
+    std::vector<std::wstring> names;
+    while (!steps.empty()) {
+        const std::size_t end = steps.find(L'\\');
+        std::wstring name(steps.substr(0, end));
+        steps = end == std::wstring_view::npos ? std::wstring_view() : steps.substr(end + 1);
+        if (name == L"..") {
+            if (!names.empty())
+                names.pop_back();
+            continue;
+        }
+        while (!name.empty() && (name.back() == L'.' || name.back() == L' '))
+            name.pop_back();
+        if (!name.empty())
+            names.push_back(std::move(name));
+    }
+    return names;
+}
+
 // Splits off the root ("C:\" or "\\SERVER\SHARE\"); false when the path has none.
 bool SplitRoot(std::wstring_view path, std::wstring& root, std::wstring_view& rest)
 {
-    constexpr std::wstring_view Device = L"\\\\?\\";
     constexpr std::wstring_view DeviceUnc = L"\\\\?\\UNC\\";
     bool share = false;
     if (path.substr(0, DeviceUnc.size()) == DeviceUnc) {
@@ -64,25 +87,20 @@ std::wstring Normalised(std::wstring_view path)
     std::wstring slashed(path);
     for (wchar_t& c : slashed)
         c = c == L'/' ? L'\\' : Upper(c);
+    const std::wstring_view view = slashed;
+    // The system resolves the ".." of a "\\.\" path before it reads the drive
+    // or "UNC" that follows: "\\.\C:\..\D:\Temp" is D:\Temp.
+    if (view.substr(0, Win32Device.size()) == Win32Device) {
+        std::wstring device(Device);
+        for (const std::wstring& name : Names(view.substr(Win32Device.size())))
+            device += name + L'\\';
+        return Normalised(device);
+    }
     std::wstring root;
     std::wstring_view rest;
-    if (!SplitRoot(slashed, root, rest))
+    if (!SplitRoot(view, root, rest))
         return L"";
-    std::vector<std::wstring> names;
-    while (!rest.empty()) {
-        const std::size_t end = rest.find(L'\\');
-        std::wstring name(rest.substr(0, end));
-        rest = end == std::wstring_view::npos ? std::wstring_view() : rest.substr(end + 1);
-        if (name == L"..") {
-            if (!names.empty())
-                names.pop_back();
-            continue;
-        }
-        while (!name.empty() && (name.back() == L'.' || name.back() == L' '))
-            name.pop_back();
-        if (!name.empty())
-            names.push_back(std::move(name));
-    }
+    const std::vector<std::wstring> names = Names(rest);
     std::wstring result = root;
     for (const std::wstring& name : names)
         result += name + L'\\';

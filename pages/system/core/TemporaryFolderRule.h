@@ -20,7 +20,8 @@ struct Guarded {
 // One spelling of a full path: backslashes, no "." or ".." steps, no trailing
 // dots or blanks in a name (the system drops them), no closing backslash except
 // at a drive root ("C:\") or share root ("\\server\share\"), letters A to Z
-// in upper case. "" when the path starts at no drive or share.
+// in upper case, no "\\?\" or "\\.\" in front. "" when the path starts at
+// no drive or share.
 std::wstring Normalised(std::wstring_view path);
 
 // Whether the temporary-files action may delete the files of `folder`. Paths
