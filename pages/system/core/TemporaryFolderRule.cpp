@@ -1,5 +1,7 @@
 #include "pages/system/core/TemporaryFolderRule.h"
 
+#include <algorithm>
+
 namespace tempfolder {
 
 namespace {
@@ -72,14 +74,6 @@ bool SplitRoot(std::wstring_view path, std::wstring& root, std::wstring_view& re
     return true;
 }
 
-// Whether `folder` is `other` or one of the folders above it.
-bool IsSameOrAbove(const std::wstring& folder, const std::wstring& other)
-{
-    if (folder.empty() || other.empty() || other.compare(0, folder.size(), folder) != 0)
-        return false;
-    return other.size() == folder.size() || folder.back() == L'\\' || other[folder.size()] == L'\\';
-}
-
 } // namespace
 
 std::wstring Normalised(std::wstring_view path)
@@ -109,18 +103,35 @@ std::wstring Normalised(std::wstring_view path)
     return result;
 }
 
+std::vector<std::wstring> FoldersNotToEmpty(const Guarded& guarded)
+{
+    std::vector<std::wstring> folders;
+    const auto add = [&folders](const std::wstring& folder) {
+        if (!folder.empty() && std::find(folders.begin(), folders.end(), folder) == folders.end())
+            folders.push_back(folder);
+    };
+    for (const std::wstring& path : guarded.withAncestors) {
+        std::wstring folder = Normalised(path);
+        add(folder);
+        // Up to the root, which alone ends in a backslash.
+        while (!folder.empty() && folder.back() != L'\\') {
+            folder = Normalised(folder + L"\\..");
+            add(folder);
+        }
+    }
+    add(Normalised(guarded.programFolder));
+    add(Normalised(guarded.programFolder + L"\\.."));
+    return folders;
+}
+
 bool MayEmpty(std::wstring_view folder, const Guarded& guarded)
 {
     const std::wstring path = Normalised(folder);
     // No root, or the root itself.
     if (path.empty() || path.back() == L'\\')
         return false;
-    if (path == Normalised(guarded.programFolder))
-        return false;
-    for (const std::wstring& other : guarded.withAncestors)
-        if (IsSameOrAbove(path, Normalised(other)))
-            return false;
-    return true;
+    const std::vector<std::wstring> guardedFolders = FoldersNotToEmpty(guarded);
+    return std::find(guardedFolders.begin(), guardedFolders.end(), path) == guardedFolders.end();
 }
 
 } // namespace tempfolder

@@ -13,7 +13,8 @@ namespace tempfolder {
 struct Guarded {
     // The Windows, system, program-files and profile folders: neither these nor any folder above them.
     std::vector<std::wstring> withAncestors;
-    // The program's own folder: this one alone.
+    // The program's own folder (main\): neither it nor the install root above
+    // it, which holds the update program and its settings; these two alone.
     std::wstring programFolder;
 };
 
@@ -24,8 +25,13 @@ struct Guarded {
 // no drive or share.
 std::wstring Normalised(std::wstring_view path);
 
-// Whether the temporary-files action may delete the files of `folder`. Paths
-// are compared without case, after normalising; the caller gives long names.
+// Every guarded folder, normalised and each once: those of withAncestors with
+// every folder above them up to the root, the program folder and the install root.
+std::vector<std::wstring> FoldersNotToEmpty(const Guarded& guarded);
+
+// Whether the temporary-files action may delete the files of `folder`: one
+// below a root and none of FoldersNotToEmpty. Paths are compared without case,
+// after normalising; the caller gives long names.
 bool MayEmpty(std::wstring_view folder, const Guarded& guarded);
 
 } // namespace tempfolder
