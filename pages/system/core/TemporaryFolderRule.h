@@ -11,7 +11,8 @@ namespace tempfolder {
 
 // The folders the action must never empty.
 struct Guarded {
-    // The Windows, system, program-files and profile folders: neither these nor any folder above them.
+    // The Windows, system, program-files and profile folders and the drive
+    // roots: neither these nor any folder above them.
     std::vector<std::wstring> withAncestors;
     // The program's own folder (main\): neither it nor the install root above
     // it, which holds the update program and its settings; these two alone.
