@@ -80,8 +80,77 @@ tempfolder::Guarded GuardedFolders()
         if (SUCCEEDED(::SHGetFolderPathW(nullptr, folder, nullptr, SHGFP_TYPE_CURRENT, path)))
             add(static_cast<UINT>(::lstrlenW(path)));
     }
+    // The roots of the fixed drives: that of a subst drive is a folder with a
+    // path of its own. Not those of removable, optical or network drives:
+    // opening one may wait for a disk or for the network.
+    const DWORD drives = ::GetLogicalDrives();
+    for (wchar_t letter = L'A'; letter <= L'Z'; ++letter) {
+        const wchar_t root[] = {letter, L':', L'\\', L'\0'};
+        if ((drives & (1u << (letter - L'A'))) && ::GetDriveTypeW(root) == DRIVE_FIXED)
+            guarded.withAncestors.push_back(root);
+    }
     guarded.programFolder = LongPath(effects::Current().ProgramFolder());
     return guarded;
+}
+
+// What a folder is, whichever name leads to it: a link, another drive letter,
+// a short name or the "\\.\" form leads to the same volume and file index.
+struct Identity {
+    DWORD volume;
+    DWORD indexHigh;
+    DWORD indexLow;
+    bool operator==(const Identity&) const = default;
+};
+
+// The folder that a path leads to, links followed.
+win::unique_hfile OpenFolder(const std::wstring& path)
+{
+    // No access asked for: attributes and identity can be read all the same.
+    return win::unique_hfile(::CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                           nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+}
+
+std::optional<Identity> IdentityOf(const win::unique_hfile& folder)
+{
+    BY_HANDLE_FILE_INFORMATION info{};
+    if (!folder || !::GetFileInformationByHandle(folder.get(), &info))
+        return std::nullopt;
+    return Identity{info.dwVolumeSerialNumber, info.nFileIndexHigh, info.nFileIndexLow};
+}
+
+// The path the folder's handle leads to with every link resolved, as
+// "\\?\C:\..."; "" before Windows Vista, which brought the function.
+std::wstring FinalPath(const win::unique_hfile& folder)
+{
+    using GetFinalPath = DWORD(WINAPI*)(HANDLE, LPWSTR, DWORD, DWORD);
+    static const auto getFinalPath = reinterpret_cast<GetFinalPath>(
+        reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleW(L"kernel32.dll"), "GetFinalPathNameByHandleW")));
+    wchar_t path[MAX_PATH] = L"";
+    const DWORD length = getFinalPath ? getFinalPath(folder.get(), path, MAX_PATH, 0) : 0;
+    return length > 0 && length < MAX_PATH ? path : L"";
+}
+
+// Whether the folder is a guarded folder or a root, compared by what it is: a
+// link, another drive letter or a short name passes the names' rule. Also when
+// it cannot be opened, for then what it is stays unknown.
+bool LeadsToGuardedFolder(const std::wstring& folder, tempfolder::Guarded guarded)
+{
+    const win::unique_hfile opened = OpenFolder(folder);
+    const std::optional<Identity> identity = IdentityOf(opened);
+    if (!identity)
+        return true;
+    // The real path catches a link to a root that is not opened below, such as a removable drive's.
+    const std::wstring finalPath = FinalPath(opened);
+    if (!finalPath.empty() && !tempfolder::MayEmpty(finalPath, guarded))
+        return true;
+    // The root of the folder's own volume or share.
+    wchar_t root[MAX_PATH] = L"";
+    if (::GetVolumePathNameW(folder.c_str(), root, MAX_PATH))
+        guarded.withAncestors.push_back(root);
+    for (const std::wstring& path : tempfolder::FoldersNotToEmpty(guarded))
+        if (IdentityOf(OpenFolder(path)) == identity)
+            return true;
+    return false;
 }
 
 } // namespace
@@ -149,8 +218,10 @@ TemporaryFolderCheck CheckTemporaryFolder(const std::wstring& folder)
     const DWORD attributes = folder.empty() ? INVALID_FILE_ATTRIBUTES : ::GetFileAttributesW(folder.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY))
         return TemporaryFolderCheck::Missing;
-    return tempfolder::MayEmpty(LongPath(folder), GuardedFolders()) ? TemporaryFolderCheck::Usable
-                                                                    : TemporaryFolderCheck::NotTemporary;
+    const tempfolder::Guarded guarded = GuardedFolders();
+    if (!tempfolder::MayEmpty(LongPath(folder), guarded) || LeadsToGuardedFolder(folder, guarded))
+        return TemporaryFolderCheck::NotTemporary;
+    return TemporaryFolderCheck::Usable;
 }
 
 } // namespace diskfiles

@@ -32,7 +32,8 @@ std::wstring TemporaryFolder();
 
 // Whether the temporary-files action may empty a folder: one that exists and
 // is no drive root, Windows, system, program-files or profile folder, nor one
-// above them, nor the program's own folder.
+// above them, nor the program's own folder or the install root above it, by
+// whatever name it is reached (a link, another drive letter, "\\.\C:\...").
 enum class TemporaryFolderCheck { Usable, Missing, NotTemporary };
 TemporaryFolderCheck CheckTemporaryFolder(const std::wstring& folder);
 

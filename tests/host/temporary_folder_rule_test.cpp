@@ -21,11 +21,20 @@ TEST(TemporaryFolderRule, PathsAreSpelledOneWay)
         {L"\\\\?\\C:\\Temp", L"C:\\TEMP"},
         {L"\\\\Server\\Share", L"\\\\SERVER\\SHARE\\"},
         {L"\\\\?\\UNC\\server\\share\\tmp\\", L"\\\\SERVER\\SHARE\\TMP"},
+        // "\\.\" is the device namespace as "\\?\" is, no share; its ".." may climb over the drive.
+        {L"\\\\.\\C:\\Windows", L"C:\\WINDOWS"},
+        {L"\\\\.\\c:", L"C:\\"},
+        {L"\\\\.\\C:\\..\\D:\\Temp", L"D:\\TEMP"},
+        {L"\\\\.\\UNC\\server\\share\\tmp", L"\\\\SERVER\\SHARE\\TMP"},
+        {L"\\\\.\\UNC\\server\\share\\..\\other", L"\\\\SERVER\\OTHER\\"},
         // No drive or share to start from.
         {L"Temp", L""},
         {L"C:Temp", L""},
         {L"\\Temp", L""},
         {L"\\\\server", L""},
+        {L"\\\\.\\", L""},
+        {L"\\\\.\\C:Temp", L""},
+        {L"\\\\?\\Volume{0b1c}\\Temp", L""},
         {L"", L""},
     };
     for (const auto& [path, normalised] : cases)
@@ -37,19 +46,23 @@ TEST(TemporaryFolderRule, RefusesRootsTheSystemsFoldersAndWhatLiesAboveThem)
     const tempfolder::Guarded machine{
         {L"C:\\Windows", L"C:\\Windows\\system32", L"C:\\Program Files", L"C:\\Program Files (x86)",
          L"C:\\Users\\Ann", L""},
-        L"D:\\Tools\\Brevantor"};
+        L"D:\\Tools\\Brevantor\\main"};
     const std::pair<const wchar_t*, bool> cases[] = {
         {L"C:\\Users\\Ann\\AppData\\Local\\Temp\\", true},
         {L"C:\\Users\\Ann\\AppData\\Local\\Temp\\2", true},
         {L"C:\\Windows\\Temp", true},
-        {L"D:\\Tools\\Brevantor\\Temp", true},
-        {L"D:\\Tools", true},  // above the program's folder is no program folder
+        {L"\\\\.\\C:\\Users\\Ann\\AppData\\Local\\Temp", true},
+        {L"D:\\Tools\\Brevantor\\main\\Temp", true},
+        {L"D:\\Tools", true},  // above the install root lie no program files
         {L"C:\\Users\\Annette", true},
         {L"\\\\server\\share\\temp", true},
         {L"C:\\", false},
         {L"d:", false},
         {L"\\\\server\\share\\", false},
         {L"C:\\WINDOWS\\", false},
+        {L"\\\\.\\C:\\Windows", false},
+        {L"\\\\.\\C:\\", false},
+        {L"\\\\.\\c:\\users\\ann", false},
         {L"c:\\windows\\System32", false},
         {L"C:\\Windows\\System32\\..", false},
         {L"C:\\Users\\Ann\\AppData\\..\\", false},
@@ -57,12 +70,26 @@ TEST(TemporaryFolderRule, RefusesRootsTheSystemsFoldersAndWhatLiesAboveThem)
         {L"C:\\Program Files", false},
         {L"C:\\Users\\ann", false},
         {L"C:\\Users", false},
-        {L"D:\\Tools\\Brevantor\\", false},
+        {L"D:\\Tools\\Brevantor\\main\\", false},
+        {L"D:\\Tools\\Brevantor", false},  // the install root: the update program and its settings
+        {L"\\\\.\\D:\\Tools\\Brevantor", false},
         {L"Temp", false},
         {L"", false},
     };
     for (const auto& [folder, allowed] : cases)
         EXPECT_EQ(tempfolder::MayEmpty(folder, machine), allowed) << std::string(folder, folder + std::wcslen(folder));
+}
+
+// The folders whose identity the Windows side compares with the temporary folder's.
+TEST(TemporaryFolderRule, ListsEachGuardedFolderOnceWithWhatLiesAboveIt)
+{
+    const tempfolder::Guarded machine{{L"c:\\windows\\system32", L"C:\\Windows", L"D:\\", L"", L"\\\\server\\share\\a"},
+                                      L"C:\\Tools\\Brevantor\\main\\"};
+    const std::vector<std::wstring> expected{
+        L"C:\\WINDOWS\\SYSTEM32", L"C:\\WINDOWS", L"C:\\", L"D:\\", L"\\\\SERVER\\SHARE\\A", L"\\\\SERVER\\SHARE\\",
+        L"C:\\TOOLS\\BREVANTOR\\MAIN", L"C:\\TOOLS\\BREVANTOR"};
+    EXPECT_EQ(tempfolder::FoldersNotToEmpty(machine), expected);
+    EXPECT_EQ(tempfolder::FoldersNotToEmpty({{}, L""}), std::vector<std::wstring>());
 }
 
 } // namespace

@@ -314,6 +314,9 @@ private:
     std::vector<std::pair<const wchar_t*, std::optional<std::wstring>>> saved_;
 };
 
+// The harness's symbolic links: profile, windows, root (to C:\) and ordinary (to an ordinary folder).
+const std::wstring Links = L"C:\\hddclean-links";
+
 const std::wstring TemporaryWarning =
     L"Please close all other programs first. Files that are still in use will be skipped.";
 
@@ -344,6 +347,21 @@ TEST_F(HDDCleanTest, ATemporaryFolderBelowTheProfileIsEmptiedAfterAWarningThatCa
     EXPECT_EQ(seam.messages[1].style, static_cast<UINT>(MB_ICONINFORMATION));
 }
 
+TEST_F(HDDCleanTest, AnOrdinaryFolderReachedThroughALinkIsEmptied)
+{
+    const std::wstring link = Links + L"\\ordinary";
+    {
+        const win::unique_hfile held = FillFolder(link);
+        const Environment environment{{L"TMP", link}, {L"TEMP", link}};
+        Click(Page().cmdTempOrdner.Hwnd());
+        ExpectEmptied(link);
+    }
+    ::DeleteFileW((link + L"\\held.txt").c_str());
+    testing_support::RemoveTree(link + L"\\sub");
+    ASSERT_EQ(seam.messages.size(), 2u);
+    EXPECT_EQ(seam.messages[1].text, L"The temporary folder has been emptied.");
+}
+
 TEST_F(HDDCleanTest, AFolderThatHoldsMoreThanTemporaryFilesIsNeverEmptied)
 {
     wchar_t path[MAX_PATH] = L"";
@@ -357,9 +375,17 @@ TEST_F(HDDCleanTest, AFolderThatHoldsMoreThanTemporaryFilesIsNeverEmptied)
     const std::wstring programFilesShort = path;
     ASSERT_NE(programFilesShort, programFiles) << "the short name is to be tried";
     const std::wstring profile = UserProfile();
+    ASSERT_TRUE(Exists(Links + L"\\profile\\AppData")) << "the harness made no links";
+    // The build drive reaches drive C through the prefix in the build folder.
+    const std::wstring driveCOnTheBuildDrive = TestProgramFolder() + L"\\wine-test\\prefix\\drive_c";
+    ASSERT_TRUE(Exists(driveCOnTheBuildDrive + windows.substr(2)));
     // The language file comes from the real program folder first.
     FrmHDDCLean& page = Page();
-    const std::wstring program = Folder(L"program");
+    // The program runs from its install root on drive C, named through the build drive.
+    const std::wstring installRoot = L"C:\\hddclean-install";
+    ::CreateDirectoryW(installRoot.c_str(), nullptr);
+    ::CreateDirectoryW((installRoot + L"\\main").c_str(), nullptr);
+    const std::wstring program = driveCOnTheBuildDrive + installRoot.substr(2) + L"\\main";
     seam.programFolder = program;
     std::wstring programUpper = program;
     ::CharUpperW(programUpper.data());
@@ -379,6 +405,19 @@ TEST_F(HDDCleanTest, AFolderThatHoldsMoreThanTemporaryFilesIsNeverEmptied)
         {"profile", profile, profile, profile},
         {"above the profile", profile + L"\\..", profile, profile + L"\\.."},
         {"program folder in other letters", programUpper, profile, program},
+        {"install root", program + L"\\..", profile, installRoot},
+        {"install root on its own drive", installRoot, profile, installRoot},
+        {"drive root by \\\\.\\", L"\\\\.\\C:\\", profile, L"C:"},
+        {"Windows folder by \\\\.\\", L"\\\\.\\" + windows, profile, windows},
+        {"system folder by \\\\.\\", L"\\\\.\\" + system, profile, system},
+        {"program files by \\\\.\\", L"\\\\.\\" + programFiles, profile, programFiles},
+        {"profile by \\\\.\\", L"\\\\.\\" + profile, profile, profile},
+        {"profile by \\\\?\\", L"\\\\?\\" + profile, profile, profile},
+        {"a link to the drive root", Links + L"\\root", profile, L"C:"},
+        {"a link to the Windows folder", Links + L"\\windows", profile, windows},
+        {"a link to the profile", Links + L"\\profile", profile, profile},
+        {"drive C's root on the build drive", driveCOnTheBuildDrive, profile, L"C:"},
+        {"profile on the build drive", driveCOnTheBuildDrive + profile.substr(2), profile, profile},
         {"Windows' fallback when nothing is set", L"", L"", windows},
     };
     for (const Case& c : cases) {
@@ -399,6 +438,7 @@ TEST_F(HDDCleanTest, AFolderThatHoldsMoreThanTemporaryFilesIsNeverEmptied)
         EXPECT_NE(seam.messages[1].text.find(L"Nothing has been deleted."), std::wstring::npos);
         EXPECT_EQ(seam.messages[1].style, static_cast<UINT>(MB_ICONEXCLAMATION));
     }
+    testing_support::RemoveTree(installRoot);
 
     seam.messages.clear();
     const std::wstring missing = scratch_ + L"\\missing\\";

@@ -1,8 +1,13 @@
 #include "pages/system/core/TemporaryFolderRule.h"
 
+#include <algorithm>
+
 namespace tempfolder {
 
 namespace {
+
+constexpr std::wstring_view Device = L"\\\\?\\";
+constexpr std::wstring_view Win32Device = L"\\\\.\\";
 
 wchar_t Upper(wchar_t c)
 {
@@ -14,10 +19,30 @@ bool IsLetter(wchar_t c)
     return (c >= L'A' && c <= L'Z') || (c >= L'a' && c <= L'z');
 }
 
+// The names of a path's steps, with "." and ".." resolved and the trailing dots and blanks dropped.
+std::vector<std::wstring> Names(std::wstring_view steps)
+{
+    std::vector<std::wstring> names;
+    while (!steps.empty()) {
+        const std::size_t end = steps.find(L'\\');
+        std::wstring name(steps.substr(0, end));
+        steps = end == std::wstring_view::npos ? std::wstring_view() : steps.substr(end + 1);
+        if (name == L"..") {
+            if (!names.empty())
+                names.pop_back();
+            continue;
+        }
+        while (!name.empty() && (name.back() == L'.' || name.back() == L' '))
+            name.pop_back();
+        if (!name.empty())
+            names.push_back(std::move(name));
+    }
+    return names;
+}
+
 // Splits off the root ("C:\" or "\\SERVER\SHARE\"); false when the path has none.
 bool SplitRoot(std::wstring_view path, std::wstring& root, std::wstring_view& rest)
 {
-    constexpr std::wstring_view Device = L"\\\\?\\";
     constexpr std::wstring_view DeviceUnc = L"\\\\?\\UNC\\";
     bool share = false;
     if (path.substr(0, DeviceUnc.size()) == DeviceUnc) {
@@ -49,14 +74,6 @@ bool SplitRoot(std::wstring_view path, std::wstring& root, std::wstring_view& re
     return true;
 }
 
-// Whether `folder` is `other` or one of the folders above it.
-bool IsSameOrAbove(const std::wstring& folder, const std::wstring& other)
-{
-    if (folder.empty() || other.empty() || other.compare(0, folder.size(), folder) != 0)
-        return false;
-    return other.size() == folder.size() || folder.back() == L'\\' || other[folder.size()] == L'\\';
-}
-
 } // namespace
 
 std::wstring Normalised(std::wstring_view path)
@@ -64,25 +81,20 @@ std::wstring Normalised(std::wstring_view path)
     std::wstring slashed(path);
     for (wchar_t& c : slashed)
         c = c == L'/' ? L'\\' : Upper(c);
+    const std::wstring_view view = slashed;
+    // The system resolves the ".." of a "\\.\" path before it reads the drive
+    // or "UNC" that follows: "\\.\C:\..\D:\Temp" is D:\Temp.
+    if (view.substr(0, Win32Device.size()) == Win32Device) {
+        std::wstring device(Device);
+        for (const std::wstring& name : Names(view.substr(Win32Device.size())))
+            device += name + L'\\';
+        return Normalised(device);
+    }
     std::wstring root;
     std::wstring_view rest;
-    if (!SplitRoot(slashed, root, rest))
+    if (!SplitRoot(view, root, rest))
         return L"";
-    std::vector<std::wstring> names;
-    while (!rest.empty()) {
-        const std::size_t end = rest.find(L'\\');
-        std::wstring name(rest.substr(0, end));
-        rest = end == std::wstring_view::npos ? std::wstring_view() : rest.substr(end + 1);
-        if (name == L"..") {
-            if (!names.empty())
-                names.pop_back();
-            continue;
-        }
-        while (!name.empty() && (name.back() == L'.' || name.back() == L' '))
-            name.pop_back();
-        if (!name.empty())
-            names.push_back(std::move(name));
-    }
+    const std::vector<std::wstring> names = Names(rest);
     std::wstring result = root;
     for (const std::wstring& name : names)
         result += name + L'\\';
@@ -91,18 +103,35 @@ std::wstring Normalised(std::wstring_view path)
     return result;
 }
 
+std::vector<std::wstring> FoldersNotToEmpty(const Guarded& guarded)
+{
+    std::vector<std::wstring> folders;
+    const auto add = [&folders](const std::wstring& folder) {
+        if (!folder.empty() && std::find(folders.begin(), folders.end(), folder) == folders.end())
+            folders.push_back(folder);
+    };
+    for (const std::wstring& path : guarded.withAncestors) {
+        std::wstring folder = Normalised(path);
+        add(folder);
+        // Up to the root, which alone ends in a backslash.
+        while (!folder.empty() && folder.back() != L'\\') {
+            folder = Normalised(folder + L"\\..");
+            add(folder);
+        }
+    }
+    add(Normalised(guarded.programFolder));
+    add(Normalised(guarded.programFolder + L"\\.."));
+    return folders;
+}
+
 bool MayEmpty(std::wstring_view folder, const Guarded& guarded)
 {
     const std::wstring path = Normalised(folder);
     // No root, or the root itself.
     if (path.empty() || path.back() == L'\\')
         return false;
-    if (path == Normalised(guarded.programFolder))
-        return false;
-    for (const std::wstring& other : guarded.withAncestors)
-        if (IsSameOrAbove(path, Normalised(other)))
-            return false;
-    return true;
+    const std::vector<std::wstring> guardedFolders = FoldersNotToEmpty(guarded);
+    return std::find(guardedFolders.begin(), guardedFolders.end(), path) == guardedFolders.end();
 }
 
 } // namespace tempfolder

@@ -11,20 +11,28 @@ namespace tempfolder {
 
 // The folders the action must never empty.
 struct Guarded {
-    // The Windows, system, program-files and profile folders: neither these nor any folder above them.
+    // The Windows, system, program-files and profile folders and the drive
+    // roots: neither these nor any folder above them.
     std::vector<std::wstring> withAncestors;
-    // The program's own folder: this one alone.
+    // The program's own folder (main\): neither it nor the install root above
+    // it, which holds the update program and its settings; these two alone.
     std::wstring programFolder;
 };
 
 // One spelling of a full path: backslashes, no "." or ".." steps, no trailing
 // dots or blanks in a name (the system drops them), no closing backslash except
 // at a drive root ("C:\") or share root ("\\server\share\"), letters A to Z
-// in upper case. "" when the path starts at no drive or share.
+// in upper case, no "\\?\" or "\\.\" in front. "" when the path starts at
+// no drive or share.
 std::wstring Normalised(std::wstring_view path);
 
-// Whether the temporary-files action may delete the files of `folder`. Paths
-// are compared without case, after normalising; the caller gives long names.
+// Every guarded folder, normalised and each once: those of withAncestors with
+// every folder above them up to the root, the program folder and the install root.
+std::vector<std::wstring> FoldersNotToEmpty(const Guarded& guarded);
+
+// Whether the temporary-files action may delete the files of `folder`: one
+// below a root and none of FoldersNotToEmpty. Paths are compared without case,
+// after normalising; the caller gives long names.
 bool MayEmpty(std::wstring_view folder, const Guarded& guarded);
 
 } // namespace tempfolder

@@ -32,6 +32,17 @@ if ! brvt_create_prefix "$BRVT_BUILD_DRIVE" "$BRVT_BUILD_DIR" "$log"; then
     exit 1
 fi
 
+# For the disk cleaner's test, other names for folders that the temporary-files
+# action must leave alone, and for one it may empty: symbolic links, which Wine
+# cannot make for a Windows program. Relative, so they stay inside the prefix.
+links=$WINEPREFIX/drive_c/hddclean-links
+profile=$(find "$WINEPREFIX/drive_c/users" -mindepth 1 -maxdepth 1 -type d ! -name Public -printf '%f\n' -quit)
+mkdir -p -- "$links" "$WINEPREFIX/drive_c/hddclean-ordinary"
+ln -s -- "../users/$profile" "$links/profile"
+ln -s -- ../windows "$links/windows"
+ln -s -- .. "$links/root"
+ln -s -- ../hddclean-ordinary "$links/ordinary"
+
 # Foreground mode keeps the pid ours; setsid and the redirections detach it
 # from ctest, which would otherwise wait for its pipes.
 setsid nohup wineserver -f -p </dev/null >"$BRVT_WINE_DIR/wineserver.log" 2>&1 &
