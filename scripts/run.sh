@@ -58,6 +58,7 @@ brvt_install_wine_fonts
 # Only the install root is a drive (p:), so brvt sees p:\main\brvt.exe as its
 # own path and nothing of the host outside the layout.
 brvt_map_drives p "$layout"
+brvt_cut_links_out
 
 printf "run.sh: starting %s (Wine messages go to %s)\n" 'p:\main\brvt.exe' "$log"
 # In the background so a TERM to this script can end brvt too.

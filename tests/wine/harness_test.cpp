@@ -1,5 +1,5 @@
 // Checks the Wine harness itself: tests run from a drive letter that maps the
-// build folder, and nothing in the prefix reaches the host's root.
+// build folder, and nothing in the prefix reaches the host's root or home.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -115,4 +115,18 @@ TEST_F(HarnessTest, ModuleDirectoryHoldsTheTestProgram) {
     } while (FindNextFileW(find, &found));
     FindClose(find);
     EXPECT_TRUE(listed) << name << " not found in " << directory;
+}
+
+TEST_F(HarnessTest, TheProfilesFoldersAreNoLinksToTheHostsHome) {
+    wchar_t profile[MAX_PATH] = L"";
+    ASSERT_GT(GetEnvironmentVariableW(L"USERPROFILE", profile, MAX_PATH), 0u);
+    for (const wchar_t* name : {L"Desktop", L"Documents", L"Downloads", L"Music", L"Pictures", L"Videos"}) {
+        const std::wstring folder = std::wstring(profile) + L"\\" + name;
+        const DWORD attributes = GetFileAttributesW(folder.c_str());
+        if (attributes == INVALID_FILE_ATTRIBUTES) {
+            continue;
+        }
+        // Wine shows a symbolic link to a folder as a reparse point.
+        EXPECT_EQ(attributes & FILE_ATTRIBUTE_REPARSE_POINT, 0u) << "a link: " << std::string(folder.begin(), folder.end());
+    }
 }

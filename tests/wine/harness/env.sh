@@ -98,6 +98,21 @@ brvt_create_prefix() {
     wineserver -w </dev/null >>"$log" 2>&1 || true
     brvt_install_wine_fonts
     brvt_map_drives "$letter" "$target"
+    brvt_cut_links_out
+}
+
+# Wine links the profile's Desktop, Documents, Music and the like to the host
+# user's home folder: each such link becomes an empty folder of the prefix's
+# own, so nothing run in it reaches the host's files that way either.
+brvt_cut_links_out() {
+    local link prefix
+    prefix=$(realpath -- "$WINEPREFIX")
+    while IFS= read -r -d '' link; do
+        case "$(realpath -m -- "$link")" in
+            "$prefix"/*) ;;
+            *) rm -f -- "$link" && mkdir -- "$link" ;;
+        esac
+    done < <(find "$WINEPREFIX/drive_c" -type l -print0)
 }
 
 # Debian's Wine looks for its own fonts (Marlett for the caption buttons'
