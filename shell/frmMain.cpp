@@ -76,6 +76,16 @@ void FrmMain::CreateControls()
         {lblHelpUpdate, nullptr, {600, 6165, 1000, 285}, L"1040", L"."},
         {picHelpUpdate, nullptr, {240, 6120, 240, 360}},
     });
+    // The window is read by its parts. The section menu is one of them, though
+    // its lower two entries lie on the form below picBack1, and the page beside it
+    // starts higher up.
+    SetTabGroups({
+        {&picMin, &picSchliessen},
+        {&picQorLogoKlein},
+        {&picBack1, &lblInternetTweaks, &lblHelpUpdate},
+        {&picContainerMain},
+        {&picBar},
+    });
 
     picHeader.SetPicture(art::Get(ImageId::TitleStrip));
     picMinUp.SetPicture(art::Get(ImageId::MinimiseUp));

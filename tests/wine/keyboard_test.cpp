@@ -9,10 +9,12 @@
 #include "shell/PageForm.h"
 #include "shell/frmMain.h"
 #include "shell/frmSystemOption.h"
+#include "shell/frmTweaksOption.h"
 
 #include "tests/wine/support/TestSupport.h"
 
 #include <algorithm>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -25,6 +27,18 @@ void Type(WPARAM key)
     ::PostMessageW(focus, WM_KEYDOWN, key, 1);
     ::PostMessageW(focus, WM_KEYUP, key, 0xC0000001);
     ui::DoEvents();
+}
+
+// Shift+Tab: the shift key is down for the program while the Tab is handled.
+void TypeShiftTab()
+{
+    BYTE keys[256];
+    ::GetKeyboardState(keys);
+    keys[VK_SHIFT] = 0x80;
+    ::SetKeyboardState(keys);
+    Type(VK_TAB);
+    keys[VK_SHIFT] = 0;
+    ::SetKeyboardState(keys);
 }
 
 std::wstring WindowText(HWND hwnd)
@@ -43,12 +57,15 @@ protected:
         return main;
     }
 
-    // Tabs from the focus once round the main window, until the focus comes back.
-    std::vector<HWND> TabRound()
+    // Tabs (or Shift+Tabs) from the focus once round the main window, until the focus comes back.
+    std::vector<HWND> TabRound(bool backwards = false)
     {
         std::vector<HWND> visited{::GetFocus()};
         for (int i = 0; i < 200; ++i) {
-            Type(VK_TAB);
+            if (backwards)
+                TypeShiftTab();
+            else
+                Type(VK_TAB);
             if (::GetFocus() == visited.front())
                 return visited;
             visited.push_back(::GetFocus());
@@ -65,6 +82,25 @@ protected:
         return ::GetFocus() == control.Hwnd();
     }
 };
+
+std::vector<HWND> Handles(std::initializer_list<const ui::Control*> controls)
+{
+    std::vector<HWND> handles;
+    for (const ui::Control* control : controls)
+        handles.push_back(control->Hwnd());
+    return handles;
+}
+
+// The names of the controls behind the windows, for messages a reader can follow.
+std::vector<std::wstring> Names(const std::vector<HWND>& handles)
+{
+    std::vector<std::wstring> names;
+    for (HWND hwnd : handles) {
+        const auto* control = dynamic_cast<const ui::Control*>(ui::Window::FromHandle(hwnd));
+        names.push_back(control ? control->Name() : L"?");
+    }
+    return names;
+}
 
 std::ptrdiff_t Place(const std::vector<HWND>& round, const ui::Control& control)
 {
@@ -92,6 +128,28 @@ TEST_F(KeyboardTest, MainWindowSectionsAndMenuPicturesWorkByKeys)
     Type(VK_TAB);
     EXPECT_FALSE(::IsChild(frmSystemOption->fraSystem.Hwnd(), ::GetFocus()));
     EXPECT_TRUE(::IsWindowVisible(::GetFocus()));
+}
+
+TEST_F(KeyboardTest, MainWindowTabsThroughTitleBarLogoSectionsPageAndFooterAndShiftTabBack)
+{
+    FrmMain& main = Main();
+    ui::ShowPage(frmTweaksOption->fraTweaks);
+    ui::ShowPage(frmSystemOption->fraSystem);
+    const FrmSystemOption& page = frmSystemOption();
+    const std::vector<HWND> order = Handles({
+        &main.picMin, &main.picSchliessen, &main.picQorLogoKlein,
+        &main.lblSystem, &main.lblWinTweaks, &main.lblUtilities, &main.lblInternetTweaks, &main.lblHelpUpdate,
+        &page.picCleaner, &page.picCache, &page.picRam, &page.picOverview, &page.picStatus,
+        &main.lblHP,
+    });
+
+    ::SetFocus(main.Hwnd());
+    Type(VK_TAB);
+    EXPECT_EQ(Names(TabRound()), Names(order));
+
+    std::vector<HWND> backwards{order.front()};
+    backwards.insert(backwards.end(), order.rbegin(), order.rend() - 1);
+    EXPECT_EQ(Names(TabRound(true)), Names(backwards));
 }
 
 TEST_F(KeyboardTest, TweakPageTabsInReadingOrderOnlyOverThePageShownAndKeepsTyping)
