@@ -1,6 +1,7 @@
 // The program without a mouse: keys go through the program's own event loop to
 // the pages shown in the main window, as a user types them.
 #include "pages/system/frmHDDCLean.h"
+#include "pages/tweaks/frmBoot.h"
 #include "pages/system/frmMonitor.h"
 #include "pages/system/frmSysRes.h"
 #include "pages/tweaks/frmInternet.h"
@@ -10,10 +11,12 @@
 #include "shell/frmMain.h"
 #include "shell/frmSystemOption.h"
 #include "shell/frmTweaksOption.h"
+#include "shell/frmUtilitiesOption.h"
 
 #include "tests/wine/support/TestSupport.h"
 
 #include <algorithm>
+#include <functional>
 #include <initializer_list>
 #include <string>
 #include <vector>
@@ -150,6 +153,50 @@ TEST_F(KeyboardTest, MainWindowTabsThroughTitleBarLogoSectionsPageAndFooterAndSh
     std::vector<HWND> backwards{order.front()};
     backwards.insert(backwards.end(), order.rbegin(), order.rend() - 1);
     EXPECT_EQ(Names(TabRound(true)), Names(backwards));
+}
+
+// A control of a form, reached only when its row runs: touching a form loads it.
+#define CONTROL_OF(form, control) []() -> ui::MouseControl& { return form->control; }
+
+// A section entry or a menu tile that opens a page, and the page's first two controls.
+struct Opening {
+    const char* name;
+    std::function<void()> showMenu;  // none for a section entry
+    std::function<ui::MouseControl&()> opener;
+    WPARAM key;  // 0: a click
+    std::function<ui::MouseControl&()> first;
+    std::function<ui::MouseControl&()> second;
+};
+
+TEST_F(KeyboardTest, APageOpenedFromTheMainWindowTakesTheFocusForItsFirstControl)
+{
+    const std::vector<Opening> openings{
+        {"section by Enter", nullptr, CONTROL_OF(frmMain, lblSystem), VK_RETURN,
+         CONTROL_OF(frmSystemOption, picCleaner), CONTROL_OF(frmSystemOption, picCache)},
+        {"section by Space", nullptr, CONTROL_OF(frmMain, lblWinTweaks), VK_SPACE,
+         CONTROL_OF(frmTweaksOption, picBoot), CONTROL_OF(frmTweaksOption, picCustomization)},
+        {"section by click", nullptr, CONTROL_OF(frmMain, lblUtilities), 0,
+         CONTROL_OF(frmUtilitiesOption, picPassg), CONTROL_OF(frmUtilitiesOption, picSplitter)},
+        {"tile by Enter", [] { ui::ShowPage(frmSystemOption->fraSystem); }, CONTROL_OF(frmSystemOption, picCleaner),
+         VK_RETURN, CONTROL_OF(frmHDDCLean, chkShowDialog), CONTROL_OF(frmHDDCLean, cmdSucheStarten)},
+        {"tile by Space", [] { ui::ShowPage(frmTweaksOption->fraTweaks); }, CONTROL_OF(frmTweaksOption, picBoot),
+         VK_SPACE, CONTROL_OF(frmBoot, chkSysCrash), CONTROL_OF(frmBoot, chkAuslagaFile)},
+    };
+    Main();
+    for (const Opening& opening : openings) {
+        SCOPED_TRACE(opening.name);
+        if (opening.showMenu)
+            opening.showMenu();
+        ui::MouseControl& opener = opening.opener();
+        ::SetFocus(opener.Hwnd());
+        if (opening.key)
+            Type(opening.key);
+        else
+            testing_support::Click(opener.Hwnd());
+        EXPECT_EQ(::GetFocus(), opening.first().Hwnd());
+        Type(VK_TAB);
+        EXPECT_EQ(::GetFocus(), opening.second().Hwnd()) << "Tab goes on over the page";
+    }
 }
 
 TEST_F(KeyboardTest, TweakPageTabsInReadingOrderOnlyOverThePageShownAndKeepsTyping)
