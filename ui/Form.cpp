@@ -244,6 +244,8 @@ void Form::ShowModal()
         }
     Show();
     ::SetForegroundWindow(Hwnd());
+    if (const std::vector<HWND> stops = TabStops(Hwnd()); !stops.empty())
+        ::SetFocus(stops.front());
     RunMessageLoop([this] { return loaded_ && Visible(); });
     for (HWND hwnd : disabled)
         if (::IsWindow(hwnd))
@@ -303,9 +305,22 @@ size_t Form::TabGroupOf(HWND child) const
     return static_cast<size_t>(std::find_if(tabGroups_.begin(), tabGroups_.end(), holds) - tabGroups_.begin());
 }
 
+void Form::SetDialogButtons(Control& defaultButton, Control& cancelButton)
+{
+    defaultButton_ = &defaultButton;
+    cancelButton_ = &cancelButton;
+}
+
 LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
+    case WM_COMMAND:
+        // The dialog navigation's Enter and Esc; no control of a form has these numbers.
+        if (Control* button = wParam == IDOK ? defaultButton_ : wParam == IDCANCEL ? cancelButton_ : nullptr) {
+            ::SendMessageW(button->Hwnd(), BM_CLICK, 0, 0);
+            return 0;
+        }
+        return DefaultProcedure(message, wParam, lParam);
     case WM_CLOSE:
         OnSystemClose();
         return 0;

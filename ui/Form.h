@@ -59,7 +59,8 @@ public:
     void Show();
     void Hide();
     bool Visible() const;
-    // Shows the form and waits, with every other form disabled, until it is hidden or unloaded.
+    // Shows the form and waits, with every other form disabled, until it is hidden
+    // or unloaded. As in a dialog, its first control has the focus.
     void ShowModal();
 
     std::wstring Caption() const;
@@ -87,6 +88,9 @@ protected:
     // order given, each group in reading order; the controls in no group come last.
     // For a form whose parts are not laid out in reading order.
     void SetTabGroups(std::initializer_list<std::initializer_list<const Control*>> groups);
+    // Enter presses the default button and Esc the cancel button (one button may
+    // be both), as in a dialog, unless the focused control takes the key itself.
+    void SetDialogButtons(Control& defaultButton, Control& cancelButton);
 
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
@@ -98,6 +102,8 @@ private:
     std::wstring name_;
     std::vector<Control*> controls_;
     std::vector<std::vector<const Control*>> tabGroups_;
+    Control* defaultButton_ = nullptr;
+    Control* cancelButton_ = nullptr;
     bool loaded_ = false;
     bool unloaded_ = false;
     bool unloading_ = false;

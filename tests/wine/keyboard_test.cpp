@@ -8,9 +8,12 @@
 #include "pages/tweaks/frmInternet2.h"
 #include "pages/utilities/frmShredder.h"
 #include "shell/PageForm.h"
+#include "shell/frmHelpUpdates.h"
+#include "shell/frmLang.h"
 #include "shell/frmMain.h"
 #include "shell/frmSystemOption.h"
 #include "shell/frmTweaksOption.h"
+#include "shell/frmUeberBox.h"
 #include "shell/frmUtilitiesOption.h"
 
 #include "tests/wine/support/TestSupport.h"
@@ -94,14 +97,18 @@ std::vector<HWND> Handles(std::initializer_list<const ui::Control*> controls)
     return handles;
 }
 
-// The names of the controls behind the windows, for messages a reader can follow.
+// The name of the control behind a window, for messages a reader can follow.
+std::wstring NameOf(HWND hwnd)
+{
+    const auto* control = dynamic_cast<const ui::Control*>(ui::Window::FromHandle(hwnd));
+    return control ? control->Name() : L"?";
+}
+
 std::vector<std::wstring> Names(const std::vector<HWND>& handles)
 {
     std::vector<std::wstring> names;
-    for (HWND hwnd : handles) {
-        const auto* control = dynamic_cast<const ui::Control*>(ui::Window::FromHandle(hwnd));
-        names.push_back(control ? control->Name() : L"?");
-    }
+    for (HWND hwnd : handles)
+        names.push_back(NameOf(hwnd));
     return names;
 }
 
@@ -196,6 +203,95 @@ TEST_F(KeyboardTest, APageOpenedFromTheMainWindowTakesTheFocusForItsFirstControl
         EXPECT_EQ(::GetFocus(), opening.first().Hwnd());
         Type(VK_TAB);
         EXPECT_EQ(::GetFocus(), opening.second().Hwnd()) << "Tab goes on over the page";
+    }
+}
+
+// A key typed into a modal box from inside its modal loop, as soon as the box holds the focus.
+struct ModalVisit {
+    std::function<ui::Form*()> box;  // the box while it is loaded
+    WPARAM key = 0;
+    std::wstring focusAtOpen;
+    bool typed = false;
+    bool leftOpen = false;
+    DWORD deadline = ::GetTickCount() + 20000;
+};
+
+ModalVisit* currentVisit = nullptr;
+
+void CALLBACK TypeIntoModalBox(HWND, UINT, UINT_PTR id, DWORD)
+{
+    ModalVisit& visit = *currentVisit;
+    ui::Form* box = visit.box();
+    if (!visit.typed) {
+        const HWND focus = ::GetFocus();
+        if (box && box->Visible() && focus && ::GetAncestor(focus, GA_ROOT) == box->Hwnd()) {
+            visit.focusAtOpen = NameOf(focus);
+            ::PostMessageW(focus, WM_KEYDOWN, visit.key, 1);
+            ::PostMessageW(focus, WM_KEYUP, visit.key, 0xC0000001);
+            visit.typed = true;
+            return;
+        }
+        if (static_cast<LONG>(::GetTickCount() - visit.deadline) < 0)
+            return;
+        ADD_FAILURE() << "the box never took the focus";
+    }
+    // Timers come when nothing else waits: the key has been handled by now.
+    ::KillTimer(nullptr, id);
+    visit.leftOpen = box != nullptr;
+    // Never leave the test stuck in the modal loop.
+    if (box)
+        box->Unload();
+}
+
+// A key typed into a modal box right after it opened from a control of the main window.
+struct ModalKey {
+    const char* name;
+    std::function<void()> showMenu;
+    std::function<ui::MouseControl&()> opener;
+    std::function<ui::Form*()> box;
+    const wchar_t* focusAtOpen;
+    WPARAM key;
+    bool closes;
+    const wchar_t* message;  // the message the key brings up, if any
+};
+
+TEST_F(KeyboardTest, ModalBoxesTakeEnterForTheirDefaultButtonAndEscForCancelAsSoonAsTheyOpen)
+{
+    const auto aboutBox = []() -> ui::Form* { return frmUeberBox.IsLoaded() ? &frmUeberBox() : nullptr; };
+    const auto languageBox = []() -> ui::Form* { return frmLang.IsLoaded() ? &frmLang() : nullptr; };
+    const auto showHelp = [] { ui::ShowPage(frmHelpUpdates->fraHelpUpdates); };
+    const std::vector<ModalKey> cases{
+        {"about box, Enter", nullptr, CONTROL_OF(frmMain, picQorLogoKlein), aboutBox, L"Command1", VK_RETURN, true, nullptr},
+        {"about box, Esc", nullptr, CONTROL_OF(frmMain, picQorLogoKlein), aboutBox, L"Command1", VK_ESCAPE, true, nullptr},
+        {"language, Enter applies", showHelp, CONTROL_OF(frmHelpUpdates, picLang), languageBox, L"lstLanguages",
+         VK_RETURN, false, L"Please select a Language!"},
+        {"language, Esc cancels", showHelp, CONTROL_OF(frmHelpUpdates, picLang), languageBox, L"lstLanguages",
+         VK_ESCAPE, true, nullptr},
+    };
+    Main();
+    for (const ModalKey& c : cases) {
+        SCOPED_TRACE(c.name);
+        seam.messages.clear();
+        if (c.showMenu)
+            c.showMenu();
+        ::SetFocus(c.opener().Hwnd());
+        ModalVisit visit;
+        visit.box = c.box;
+        visit.key = c.key;
+        currentVisit = &visit;
+        const UINT_PTR timer = ::SetTimer(nullptr, 0, 20, &TypeIntoModalBox);
+        Type(VK_RETURN);
+        ::KillTimer(nullptr, timer);
+        currentVisit = nullptr;
+
+        ASSERT_TRUE(visit.typed);
+        EXPECT_EQ(visit.focusAtOpen, c.focusAtOpen);
+        EXPECT_EQ(visit.leftOpen, !c.closes);
+        ASSERT_EQ(seam.messages.size(), c.message ? 1u : 0u);
+        if (c.message) {
+            EXPECT_EQ(seam.messages[0].text, c.message);
+        }
+        EXPECT_TRUE(::IsWindowEnabled(frmMain->Hwnd()));
     }
 }
 
