@@ -21,8 +21,8 @@ void ShowPage(Control& pageFrame)
     const HWND focus = ::GetFocus();
     const bool focusInMain = focus && ::GetAncestor(focus, GA_ROOT) == main;
     ::SetParent(pageFrame.Hwnd(), frmMain->picContainerMain.Hwnd());
-    // The focus would stay behind on the page now covered, out of sight; the
-    // user carries on with the new page, as from a key or a click on a tile.
+    // Left alone, the focus would stay on the page now covered, out of sight,
+    // and the next key would act there.
     if (focusInMain) {
         const std::vector<HWND> stops = TabStops(pageFrame.Hwnd());
         ::SetFocus(stops.empty() ? main : stops.front());

@@ -76,9 +76,9 @@ void FrmMain::CreateControls()
         {lblHelpUpdate, nullptr, {600, 6165, 1000, 285}, L"1040", L"."},
         {picHelpUpdate, nullptr, {240, 6120, 240, 360}},
     });
-    // The window is read by its parts. The section menu is one of them, though
-    // its lower two entries lie on the form below picBack1, and the page beside it
-    // starts higher up.
+    // Tab reads the window part by part. The section menu is one part, though its
+    // lower two entries lie on the form below picBack1 and the page beside them
+    // starts above them.
     SetTabGroups({
         {&picMin, &picSchliessen},
         {&picQorLogoKlein},
