@@ -43,6 +43,7 @@ void LanguageDialog::CreateControls()
     lstLanguages.onClick = [this] { lstLanguages_Click(); };
     cmdOK.onClick = [this] { cmdOK_Click(); };
     cmdCancel.onClick = [this] { cmdCancel_Click(); };
+    SetDialogButtons(cmdOK, cmdCancel);
 }
 
 void LanguageDialog::OnSystemClose()

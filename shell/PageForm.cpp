@@ -3,6 +3,7 @@
 #include "shell/frmMain.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace ui {
 
@@ -16,7 +17,16 @@ void ShowPage(Control& pageFrame)
             page->Page_Showing();
         break;
     }
+    const HWND main = frmMain->Hwnd();
+    const HWND focus = ::GetFocus();
+    const bool focusInMain = focus && ::GetAncestor(focus, GA_ROOT) == main;
     ::SetParent(pageFrame.Hwnd(), frmMain->picContainerMain.Hwnd());
+    // Left alone, the focus would stay on the page now covered, out of sight,
+    // and the next key would act there.
+    if (focusInMain) {
+        const std::vector<HWND> stops = TabStops(pageFrame.Hwnd());
+        ::SetFocus(stops.empty() ? main : stops.front());
+    }
 }
 
 } // namespace ui

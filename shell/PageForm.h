@@ -18,6 +18,7 @@ private:
 };
 
 // Puts a page frame into the main window's container, on top of what it showed.
+// When the main window holds the focus, the page's first control takes it.
 void ShowPage(Control& pageFrame);
 
 } // namespace ui

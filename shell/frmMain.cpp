@@ -76,6 +76,16 @@ void FrmMain::CreateControls()
         {lblHelpUpdate, nullptr, {600, 6165, 1000, 285}, L"1040", L"."},
         {picHelpUpdate, nullptr, {240, 6120, 240, 360}},
     });
+    // Tab reads the window part by part. The section menu is one part, though its
+    // lower two entries lie on the form below picBack1 and the page beside them
+    // starts above them.
+    SetTabGroups({
+        {&picMin, &picSchliessen},
+        {&picQorLogoKlein},
+        {&picBack1, &lblInternetTweaks, &lblHelpUpdate},
+        {&picContainerMain},
+        {&picBar},
+    });
 
     picHeader.SetPicture(art::Get(ImageId::TitleStrip));
     picMinUp.SetPicture(art::Get(ImageId::MinimiseUp));

@@ -39,6 +39,8 @@ void FrmUeberBox::CreateControls()
     Label2.SetFont({L"Arial", 9.75});
 
     Command1.onClick = [this] { Command1_Click(); };
+    // Its only button: Esc closes the box as Enter does.
+    SetDialogButtons(Command1, Command1);
 }
 
 void FrmUeberBox::Command1_Click()

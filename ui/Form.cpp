@@ -45,12 +45,14 @@ bool Contains(const RECT& outer, const RECT& inner)
 // The tab stops within a window in reading order: depth first, the children of
 // each window line by line from top to bottom. A window that a sibling
 // above it covers whole (a page under the page shown) is out of reach, and so
-// is what it holds.
-void CollectTabStops(HWND parent, std::vector<HWND>& stops)
+// is what it holds. With groupOf, the window's own children go group by group,
+// each group in reading order.
+void CollectTabStops(HWND parent, std::vector<HWND>& stops, const std::function<size_t(HWND)>& groupOf = nullptr)
 {
     struct Child {
         HWND hwnd;
         RECT place;
+        size_t group;
     };
     std::vector<Child> children;
     for (HWND child = ::GetWindow(parent, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
@@ -61,7 +63,7 @@ void CollectTabStops(HWND parent, std::vector<HWND>& stops)
         const bool covered =
             std::any_of(children.begin(), children.end(), [&](const Child& above) { return Contains(above.place, place); });
         if (!covered)
-            children.push_back({child, place});
+            children.push_back({child, place, groupOf ? groupOf(child) : 0});
     }
     std::stable_sort(children.begin(), children.end(),
                      [](const Child& a, const Child& b) { return a.place.top < b.place.top; });
@@ -73,6 +75,7 @@ void CollectTabStops(HWND parent, std::vector<HWND>& stops)
         std::stable_sort(line, end, [](const Child& a, const Child& b) { return a.place.left < b.place.left; });
         line = end;
     }
+    std::stable_sort(children.begin(), children.end(), [](const Child& a, const Child& b) { return a.group < b.group; });
     for (const Child& child : children) {
         if (::GetWindowLongW(child.hwnd, GWL_STYLE) & WS_TABSTOP)
             stops.push_back(child.hwnd);
@@ -93,8 +96,7 @@ bool MoveFocusByTab(HWND root, const MSG& msg)
     };
     if (wants(msg.hwnd) & (DLGC_WANTTAB | DLGC_WANTALLKEYS | DLGC_WANTMESSAGE))
         return false;
-    std::vector<HWND> stops;
-    CollectTabStops(root, stops);
+    const std::vector<HWND> stops = TabStops(root);
     if (stops.empty())
         return true;
     // The focus may lie in a part of a control (the edit box of a combo box).
@@ -127,6 +129,14 @@ void DispatchOne(MSG& msg)
 }
 
 } // namespace
+
+std::vector<HWND> TabStops(HWND window)
+{
+    std::vector<HWND> stops;
+    const auto* form = dynamic_cast<const Form*>(Window::FromHandle(window));
+    CollectTabStops(window, stops, [form](HWND child) { return form ? form->TabGroupOf(child) : size_t{0}; });
+    return stops;
+}
 
 // Form
 
@@ -234,6 +244,8 @@ void Form::ShowModal()
         }
     Show();
     ::SetForegroundWindow(Hwnd());
+    if (const std::vector<HWND> stops = TabStops(Hwnd()); !stops.empty())
+        ::SetFocus(stops.front());
     RunMessageLoop([this] { return loaded_ && Visible(); });
     for (HWND hwnd : disabled)
         if (::IsWindow(hwnd))
@@ -280,9 +292,35 @@ void Form::Place(std::initializer_list<ControlRow> rows)
     }
 }
 
+void Form::SetTabGroups(std::initializer_list<std::initializer_list<const Control*>> groups)
+{
+    tabGroups_.assign(groups.begin(), groups.end());
+}
+
+size_t Form::TabGroupOf(HWND child) const
+{
+    const auto holds = [child](const std::vector<const Control*>& group) {
+        return std::any_of(group.begin(), group.end(), [child](const Control* control) { return control->Hwnd() == child; });
+    };
+    return static_cast<size_t>(std::find_if(tabGroups_.begin(), tabGroups_.end(), holds) - tabGroups_.begin());
+}
+
+void Form::SetDialogButtons(Control& defaultButton, Control& cancelButton)
+{
+    defaultButton_ = &defaultButton;
+    cancelButton_ = &cancelButton;
+}
+
 LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
+    case WM_COMMAND:
+        // The dialog navigation's Enter and Esc; no control of a form has these numbers.
+        if (Control* button = wParam == IDOK ? defaultButton_ : wParam == IDCANCEL ? cancelButton_ : nullptr) {
+            ::SendMessageW(button->Hwnd(), BM_CLICK, 0, 0);
+            return 0;
+        }
+        return DefaultProcedure(message, wParam, lParam);
     case WM_CLOSE:
         OnSystemClose();
         return 0;

@@ -59,7 +59,8 @@ public:
     void Show();
     void Hide();
     bool Visible() const;
-    // Shows the form and waits, with every other form disabled, until it is hidden or unloaded.
+    // Shows the form and waits, with every other form disabled, until it is hidden
+    // or unloaded. As in a dialog, its first control has the focus.
     void ShowModal();
 
     std::wstring Caption() const;
@@ -83,12 +84,26 @@ protected:
     // Creates the controls of a table, in its order, which is the form's control order;
     // later rows lie on top of earlier ones.
     void Place(std::initializer_list<ControlRow> rows);
+    // Tab takes the controls lying directly on the form group by group, in the
+    // order given, each group in reading order; the controls in no group come last.
+    // For a form whose parts are not laid out in reading order.
+    void SetTabGroups(std::initializer_list<std::initializer_list<const Control*>> groups);
+    // Enter presses the default button and Esc the cancel button (one button may
+    // be both), as in a dialog, unless the focused control takes the key itself.
+    void SetDialogButtons(Control& defaultButton, Control& cancelButton);
 
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    friend std::vector<HWND> TabStops(HWND window);
+    // The number of the tab group that holds a window lying on the form; the rest follow all groups.
+    size_t TabGroupOf(HWND child) const;
+
     std::wstring name_;
     std::vector<Control*> controls_;
+    std::vector<std::vector<const Control*>> tabGroups_;
+    Control* defaultButton_ = nullptr;
+    Control* cancelButton_ = nullptr;
     bool loaded_ = false;
     bool unloaded_ = false;
     bool unloading_ = false;
@@ -132,6 +147,9 @@ public:
 private:
     std::unique_ptr<T> form_;
 };
+
+// The controls inside a window that Tab reaches, in Tab's order.
+std::vector<HWND> TabStops(HWND window);
 
 // Lets the event loop handle what is waiting, then returns (a yield of long operations).
 void DoEvents();
