@@ -18,6 +18,13 @@ struct ParsedFile {
     std::unordered_map<std::int16_t, std::string> texts;  // last line with a number wins; ANSI bytes
 };
 
+// Whether a language file's name, as stored or chosen in the list, names a file
+// in the program folder and nothing else: not empty, no folder part (a slash or
+// backslash, a colon, two dots), no wildcard or other character no file name
+// may hold, and no device, whatever its case, extension or blanks (a device
+// such as COM1 may never answer a read).
+bool IsPlainFileName(std::wstring_view name);
+
 // The text shown for a number whose line carries no text.
 inline constexpr std::string_view kEmptyTextMarker = "??????";
 
