@@ -25,6 +25,11 @@ struct ParsedFile {
 // such as COM1 may never answer a read).
 bool IsPlainFileName(std::wstring_view name);
 
+// The largest language file that is read. The shipped ones hold a few
+// kilobytes; this leaves room for any translation, while a huge file, or one
+// that keeps growing, cannot take the memory of every start.
+inline constexpr std::size_t kMaxFileSize = 4 * 1024 * 1024;
+
 // The text shown for a number whose line carries no text.
 inline constexpr std::string_view kEmptyTextMarker = "??????";
 
