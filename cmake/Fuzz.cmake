@@ -52,6 +52,7 @@ endif()
 set(language_fuzzer "${CMAKE_BINARY_DIR}/language_fuzzer")
 set(language_fuzzer_sources
     "${CMAKE_SOURCE_DIR}/shell/core/LanguageFile.cpp"
+    "${CMAKE_SOURCE_DIR}/ui/core/FileNameRules.cpp"
     "${CMAKE_SOURCE_DIR}/tests/fuzz/language_fuzzer.cpp")
 add_custom_command(
     OUTPUT "${language_fuzzer}"
@@ -59,6 +60,7 @@ add_custom_command(
             -fno-sanitize-recover=all ${BRVT_WARNINGS} "-I${CMAKE_SOURCE_DIR}"
             ${language_fuzzer_sources} -o "${language_fuzzer}"
     DEPENDS ${language_fuzzer_sources} "${CMAKE_SOURCE_DIR}/shell/core/LanguageFile.h"
+            "${CMAKE_SOURCE_DIR}/ui/core/FileNameRules.h"
     COMMENT "Building language_fuzzer with clang++"
     VERBATIM)
 add_custom_target(fuzz_language ALL DEPENDS "${language_fuzzer}")

@@ -49,53 +49,87 @@ std::optional<CachedParse>& Cache()
     return cache;
 }
 
-enum class ReadFailure { None, NotFound, Other };
+// Missing: no such file, or nothing that may be read as a language file.
+enum class ReadFailure { None, Missing, Other };
 
-bool ReadToEnd(HANDLE file, std::string& bytes)
+// Missing when the file holds more than a language file may: it may have grown since its size was taken.
+ReadFailure ReadToEnd(HANDLE file, std::string& bytes)
 {
     char chunk[16 * 1024];
     for (;;) {
         DWORD read = 0;
         if (!::ReadFile(file, chunk, sizeof chunk, &read, nullptr))
-            return false;
+            return ReadFailure::Other;
         if (read == 0)
-            return true;
+            return ReadFailure::None;
+        if (read > language::kMaxFileSize - bytes.size())
+            return ReadFailure::Missing;
         bytes.append(chunk, read);
     }
 }
 
-// The parse of the file as it is now, from the cache when its stamp is unchanged.
-std::shared_ptr<const language::ParsedFile> CurrentParse(const std::wstring& path, ReadFailure& failure)
+// The language file of that name at its path beside the program, open for
+// reading. Only a plain name is opened, and only a file on a disk is kept: any
+// program of the user may store the name, and a device such as COM1 may never
+// answer a read and so hold up every start.
+win::unique_hfile OpenLanguageFile(const std::wstring& fileName, const std::wstring& path, ReadFailure& failure)
 {
-    auto& cache = Cache();
+    if (!language::IsPlainFileName(fileName)) {
+        failure = ReadFailure::Missing;
+        return {};
+    }
+    // A folder opens too, so that it is told apart from a file that is locked.
     win::unique_hfile file(::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                         OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+                                         OPEN_EXISTING,
+                                         FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN | FILE_FLAG_BACKUP_SEMANTICS,
+                                         nullptr));
     if (!file) {
         const DWORD error = ::GetLastError();
-        cache.reset();
-        failure = error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ? ReadFailure::NotFound
+        failure = error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ? ReadFailure::Missing
                                                                                  : ReadFailure::Other;
+        return {};
+    }
+    if (::GetFileType(file.get()) != FILE_TYPE_DISK) {
+        failure = ReadFailure::Missing;
+        return {};
+    }
+    return file;
+}
+
+// The parse of the language file as it is now, from the cache when its stamp is unchanged.
+std::shared_ptr<const language::ParsedFile> CurrentParse(const std::wstring& fileName, ReadFailure& failure)
+{
+    auto& cache = Cache();
+    const std::wstring path = paths::InProgramFolder(effects::Current().ProgramFolder(), fileName);
+    win::unique_hfile file = OpenLanguageFile(fileName, path, failure);
+    if (!file) {
+        cache.reset();
         return nullptr;
     }
 
     // Taken before reading, so that a change made while we read makes the next lookup read again.
     std::optional<FileStamp> stamp;
     BY_HANDLE_FILE_INFORMATION info{};
-    if (::GetFileInformationByHandle(file.get(), &info))
+    if (::GetFileInformationByHandle(file.get(), &info)) {
         stamp = FileStamp{path, info.dwVolumeSerialNumber, Combine(info.nFileIndexHigh, info.nFileIndexLow),
                           Combine(info.nFileSizeHigh, info.nFileSizeLow),
                           Combine(info.ftLastWriteTime.dwHighDateTime, info.ftLastWriteTime.dwLowDateTime)};
+        if ((info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) || stamp->size > language::kMaxFileSize) {
+            cache.reset();
+            failure = ReadFailure::Missing;
+            return nullptr;
+        }
+    }
     if (stamp && cache && cache->stamp == stamp)
         return cache->parsed;
 
     std::string bytes;
     if (stamp)
         bytes.reserve(static_cast<std::size_t>(stamp->size));
-    const bool read = ReadToEnd(file.get(), bytes);
+    failure = ReadToEnd(file.get(), bytes);
     file.reset();
-    if (!read) {
+    if (failure != ReadFailure::None) {
         cache.reset();
-        failure = ReadFailure::Other;
         return nullptr;
     }
     cache = CachedParse{std::move(stamp), std::make_shared<const language::ParsedFile>(language::Parse(bytes))};
@@ -120,15 +154,14 @@ public:
 private:
     bool Open()
     {
-        effects::Seam& seam = effects::Current();
-        const std::wstring path = paths::InProgramFolder(seam.ProgramFolder(), fileName_);
         ReadFailure failure = ReadFailure::None;
-        auto parsed = CurrentParse(path, failure);
+        auto parsed = CurrentParse(fileName_, failure);
         if (parsed && parsed->error == language::ParseError::None) {
             parsed_ = std::move(parsed);
             return true;
         }
-        if (failure == ReadFailure::NotFound)
+        effects::Seam& seam = effects::Current();
+        if (failure == ReadFailure::Missing)
             seam.ShowMessageBox(nullptr, L"File Not Found.\r\nMust Have at least one Language File!",
                                 L"Errore While Loading", MB_ICONERROR | MB_OK);
         seam.EndProgram(1);
@@ -231,8 +264,7 @@ std::wstring LanguageText(std::int16_t number, const wchar_t* english, std::init
     std::string text;
     if (!CurrentLanguage().empty()) {
         ReadFailure failure = ReadFailure::None;
-        const std::wstring path = paths::InProgramFolder(effects::Current().ProgramFolder(), CurrentLanguage());
-        const auto parsed = CurrentParse(path, failure);
+        const auto parsed = CurrentParse(CurrentLanguage(), failure);
         if (parsed && parsed->error == language::ParseError::None)
             text = language::Lookup(*parsed, number);
     }

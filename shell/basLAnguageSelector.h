@@ -14,7 +14,8 @@ class ListBox;
 namespace basLAnguageSelector {
 
 // The text of a string number in <program folder>\<fileName>; "" when no line has the number.
-// A missing or unreadable file, or a bad line anywhere in it, ends the program.
+// A missing or unreadable file, or a bad line anywhere in it, ends the program. A name
+// that is no plain file name, a folder, a device or an oversized file counts as missing.
 std::wstring GetLanguageString(std::int16_t number, const std::wstring& fileName);
 
 // Gives the form's caption and every control its text by the string number in its Tag.

@@ -1,5 +1,7 @@
 #include "shell/core/LanguageFile.h"
 
+#include "ui/core/FileNameRules.h"
+
 namespace language {
 
 namespace {
@@ -38,6 +40,19 @@ ParseError ReadNumber(std::string_view token, std::int16_t& number)
 }
 
 } // namespace
+
+bool IsPlainFileName(std::wstring_view name)
+{
+    // Windows drops trailing dots and blanks, so a name of nothing else names the folder.
+    if (name.find_last_not_of(L". ") == std::wstring_view::npos)
+        return false;
+    if (name.find(L"..") != std::wstring_view::npos || filenamerules::IsDeviceName(name))
+        return false;
+    for (const wchar_t c : name)
+        if (c == L'\\' || c == L'/' || filenamerules::IsForbiddenInName(c))
+            return false;
+    return true;
+}
 
 ParsedFile Parse(std::string_view bytes)
 {

@@ -18,6 +18,18 @@ struct ParsedFile {
     std::unordered_map<std::int16_t, std::string> texts;  // last line with a number wins; ANSI bytes
 };
 
+// Whether a language file's name, as stored or chosen in the list, names a file
+// in the program folder and nothing else: not empty, no folder part (a slash or
+// backslash, a colon, two dots), no wildcard or other character no file name
+// may hold, and no device, whatever its case, extension or blanks (a device
+// such as COM1 may never answer a read).
+bool IsPlainFileName(std::wstring_view name);
+
+// The largest language file that is read. The shipped ones hold a few
+// kilobytes; this leaves room for any translation, while a huge file, or one
+// that keeps growing, cannot take the memory of every start.
+inline constexpr std::size_t kMaxFileSize = 4 * 1024 * 1024;
+
 // The text shown for a number whose line carries no text.
 inline constexpr std::string_view kEmptyTextMarker = "??????";
 

@@ -230,3 +230,51 @@ TEST(LanguageFileInserts, MarkersTakeTheirInsertsAndLineBreaksWhereverTheTextPut
 }
 
 } // namespace
+
+TEST(LanguageFileName, APlainNameOfAnyLanguageIsTaken)
+{
+    const wchar_t* const taken[] = {
+        L"English", L"Deutsch", L"English.bvl", L"Deutsch (Schweiz)", L"Portugu\u00eas do Brasil", L"en.GB",
+        L"en.GB.bvl", L"Fran\u00e7ais", L"\u0395\u03bb\u03bb\u03b7\u03bd\u03b9\u03ba\u03ac", L"\u65e5\u672c\u8a9e",
+        L" English", L"English.", L"x",
+        // Close to a device, but none.
+        L"com10", L"console", L"nullx", L"lpt", L"com", L"conin", L"auxiliary.bvl", L"xcom1", L"com1x",
+        L"lpt\u00b9\u00b9", L"com\u2074",
+    };
+    for (const wchar_t* name : taken) {
+        SCOPED_TRACE(testing::PrintToString(std::wstring(name)));
+        EXPECT_TRUE(language::IsPlainFileName(name));
+    }
+}
+
+TEST(LanguageFileName, ADeviceInAnySpellingIsRefused)
+{
+    const wchar_t* const devices[] = {
+        L"com1", L"COM1", L"Com9", L"com0", L"com1.txt", L"com1.bvl", L"com1 .bvl", L"com1.tar.gz",
+        L"com\u00b9", L"COM\u00b2.bvl", L"lpt\u00b3", L"lpt1", L"LPT9", L"lpt0", L"Lpt5.bvl",
+        L"nul", L"NUL", L"nul ", L"Nul.", L"nul .txt", L"nul.bvl", L"con", L"con .x", L"CON.bvl", L"prn", L"aux.bvl",
+        L"conin$", L"CONIN$.bvl", L"conout$", L"clock$",
+    };
+    for (const wchar_t* name : devices) {
+        SCOPED_TRACE(testing::PrintToString(std::wstring(name)));
+        EXPECT_FALSE(language::IsPlainFileName(name));
+    }
+}
+
+TEST(LanguageFileName, AnythingBeyondOneNameInTheFolderIsRefused)
+{
+    const std::wstring refused[] = {
+        // Empty, or what Windows trims to nothing.
+        L"", L".", L" ", L". .", L"...",
+        // Another folder, a drive or a stream.
+        L"..", L"..\\x", L"../x", L"..bvl", L"en..GB", L"a\\b", L"a/b", L"\\English", L"C:\\x", L"C:x", L"c:",
+        L"English.bvl:hidden", L"\\\\server\\share\\x", L"\\\\.\\COM1",
+        // Wildcards and characters no file name may hold.
+        L"*.bvl", L"Engl?sh", L"a\"b", L"a<b", L"a>b", L"a|b",
+        L"a\tb", L"a\nb", L"a\rb", L"\x1f", std::wstring(L"a\0b", 3),
+    };
+    for (const std::wstring& name : refused) {
+        SCOPED_TRACE(testing::PrintToString(name));
+        EXPECT_FALSE(language::IsPlainFileName(name));
+    }
+}

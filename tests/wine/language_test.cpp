@@ -1,9 +1,10 @@
 // The language files as the program meets them: lookups in real files beside
 // the program, the parse that is kept while a file stays the same, the end of
-// the program on a missing or bad file, the translation of a form's controls
-// and the list of the installed languages.
+// the program on a missing or bad file or a name that reaches elsewhere, the
+// translation of a form's controls and the list of the installed languages.
 #include "shell/basLAnguageSelector.h"
 
+#include "shell/core/LanguageFile.h"
 #include "tests/wine/support/TestSupport.h"
 #include "ui/Form.h"
 #include "ui/SkinControls.h"
@@ -297,9 +298,10 @@ TEST_F(LanguageTest, AMissingFileShowsTheMessageAndEndsTheProgram)
     ExpectNotFoundEnd();
 }
 
-TEST_F(LanguageTest, AMissingFolderCountsAsAMissingFile)
+TEST_F(LanguageTest, AMissingProgramFolderCountsAsAMissingFile)
 {
-    EXPECT_EQ(GetLanguageString(1000, L"nowhere\\English.bvl"), L"");
+    recorder.programFolder = folder.File(L"nowhere");
+    EXPECT_EQ(English(1000), L"");
     ExpectNotFoundEnd();
 }
 
@@ -342,12 +344,63 @@ TEST_F(LanguageTest, ABadLineAnywhereEndsTheProgramWithoutAMessage)
     ExpectNoEnd();
 }
 
-TEST_F(LanguageTest, AFolderInPlaceOfTheFileEndsTheProgramWithoutAMessage)
+TEST_F(LanguageTest, AFolderInPlaceOfTheFileCountsAsAMissingFile)
 {
     ASSERT_TRUE(::CreateDirectoryW(folder.File(L"English.bvl").c_str(), nullptr));
     EXPECT_EQ(English(1000), L"");
-    EXPECT_TRUE(recorder.messages.empty());
-    EXPECT_EQ(recorder.endCodes, std::vector<UINT>{1});
+    ExpectNotFoundEnd();
+}
+
+TEST_F(LanguageTest, AFileOverTheSizeLimitCountsAsAMissingFile)
+{
+    // Valid lines to the last byte, so that only the size can fail it.
+    std::string bytes = "1000 Hello\r\n1010 ";
+    bytes.resize(language::kMaxFileSize - 2, 'x');
+    bytes += "\r\n";
+    Write(L"English.bvl", bytes);
+    EXPECT_EQ(English(1000), L"Hello");
+    ExpectNoEnd();
+
+    Write(L"English.bvl", bytes + "\r");
+    EXPECT_EQ(English(1000), L"");
+    ExpectNotFoundEnd();
+}
+
+// Which names are read
+
+TEST_F(LanguageTest, OnlyAPlainNameOfAFileBesideTheProgramIsRead)
+{
+    // Files that the refused names would reach, were they opened: one above
+    // the program folder, one below it and one that a wildcard would match.
+    recorder.programFolder = folder.File(L"main");
+    ASSERT_TRUE(::CreateDirectoryW(folder.File(L"main").c_str(), nullptr));
+    ASSERT_TRUE(::CreateDirectoryW(folder.File(L"main\\sub").c_str(), nullptr));
+    Write(L"Elsewhere.bvl", "1000 Elsewhere\r\n");
+    Write(L"main\\sub\\English.bvl", "1000 Below\r\n");
+
+    struct Case {
+        std::wstring name;
+        bool read;
+    };
+    const Case cases[] = {
+        {L"English.bvl", true}, {L"en.GB.bvl", true}, {L"Deutsch (Schweiz).bvl", true},
+        {L"Fran\u00e7ais.bvl", true}, {L"com10.bvl", true}, {L"console.bvl", true}, {L"nullx.bvl", true},
+        {L"nul.bvl", false}, {L"NUL .bvl", false}, {L"..\\Elsewhere.bvl", false}, {L"../Elsewhere.bvl", false},
+        {L"sub\\English.bvl", false}, {L"sub/English.bvl", false}, {folder.File(L"Elsewhere.bvl"), false},
+        {L"English.bvl:stream", false}, {L"*.bvl", false}, {L"Engl?sh.bvl", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::PrintToString(c.name));
+        ForgetEnds();
+        if (c.read) {
+            Write(L"main\\" + c.name, "1000 Hello\r\n");
+            EXPECT_EQ(GetLanguageString(1000, c.name), L"Hello");
+            ExpectNoEnd();
+        } else {
+            EXPECT_EQ(GetLanguageString(1000, c.name), L"");
+            ExpectNotFoundEnd();
+        }
+    }
 }
 
 // Translation of a form
@@ -479,13 +532,18 @@ TEST_F(LanguageTest, ApplyLanguageTranslatesAFormWithATagAndTranslatesAgain)
 
 TEST_F(LanguageTest, ApplyLanguageWithAMissingFileEndsAtTheFirstLookup)
 {
-    LanguageForm form;
-    ApplyLanguage(form, L"English.bvl");
-    ExpectNotFoundEnd();
-    EXPECT_EQ(form.lblMissing.Caption(), L"Design missing");
-    EXPECT_EQ(form.lblTitle.Caption(), L"Design title");
-    EXPECT_EQ(form.optChoice.Caption(), L"Design option");
-    form.Unload();
+    // The device would read as an empty file and blank every caption.
+    for (const wchar_t* name : {L"English.bvl", L"nul.bvl"}) {
+        SCOPED_TRACE(testing::PrintToString(std::wstring(name)));
+        ForgetEnds();
+        LanguageForm form;
+        ApplyLanguage(form, name);
+        ExpectNotFoundEnd();
+        EXPECT_EQ(form.lblMissing.Caption(), L"Design missing");
+        EXPECT_EQ(form.lblTitle.Caption(), L"Design title");
+        EXPECT_EQ(form.optChoice.Caption(), L"Design option");
+        form.Unload();
+    }
 }
 
 // Messages of the pages
@@ -494,6 +552,8 @@ TEST_F(LanguageTest, AMessageShowsItsTextInTheCurrentLanguageAndTheEnglishTextWh
 {
     Write(L"Deutsch.bvl", "2710 Laufwerk %1 fehlt:%n%2\r\n2720 \r\n");
     Write(L"Broken.bvl", "2710 Laufwerk %1\r\nno number here\r\n");
+    ASSERT_TRUE(::CreateDirectoryW(folder.File(L"sub").c_str(), nullptr));
+    Write(L"sub\\Deutsch.bvl", "2710 Unterordner %1\r\n");
     constexpr wchar_t English[] = L"Drive %1 is missing:%n%2";
     struct Case {
         const wchar_t* language;  // "" before any pass
@@ -508,6 +568,9 @@ TEST_F(LanguageTest, AMessageShowsItsTextInTheCurrentLanguageAndTheEnglishTextWh
         // A file that has gone or cannot be parsed gives the English text and does not end the program.
         {L"Gone.bvl", 2710, L"Drive X: is missing:\r\nerror 5"},
         {L"Broken.bvl", 2710, L"Drive X: is missing:\r\nerror 5"},
+        // As does a name that is no plain file name beside the program.
+        {L"sub\\Deutsch.bvl", 2710, L"Drive X: is missing:\r\nerror 5"},
+        {L"nul.bvl", 2710, L"Drive X: is missing:\r\nerror 5"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.language, c.language + std::wcslen(c.language)) + " " + std::to_string(c.number));

@@ -1,6 +1,7 @@
 // The real brvt.exe from the install layout, started the way a user starts it:
 // the first start with its language choice, a later start through the loading
-// screen, and a stored language whose file has gone.
+// screen, and a stored language whose file has gone or that names no file of
+// its own.
 #include "shell/Registry.h"
 #include "tests/wine/support/RunningProgram.h"
 
@@ -138,9 +139,10 @@ TEST_F(StartupTest, FirstStartAsksForALanguageAndTheNextStartGoesStraightThrough
     }
 }
 
-TEST_F(StartupTest, AStoredLanguageWithoutItsFileEndsTheProgramAfterTheMessage)
+// Starts the program with the language stored, which has no file of its own.
+void ExpectTheMessageAndTheEnd(const std::wstring& language)
 {
-    Registry::SaveString(RegRoot::CurrentUser, SettingsKey, L"lngfile", L"Missing");
+    Registry::SaveString(RegRoot::CurrentUser, SettingsKey, L"lngfile", language);
     Program program;
     ASSERT_TRUE(program.Started());
     const HWND box = WaitFor([] { return VisibleWindow(L"#32770", L"Errore While Loading"); });
@@ -154,7 +156,17 @@ TEST_F(StartupTest, AStoredLanguageWithoutItsFileEndsTheProgramAfterTheMessage)
     DWORD exitCode = 0;
     ASSERT_TRUE(program.WaitForEnd(exitCode)) << "the program did not end";
     EXPECT_NE(exitCode, 0u);
-    EXPECT_EQ(StoredLanguage(), L"Missing");
+    EXPECT_EQ(StoredLanguage(), language);
+}
+
+TEST_F(StartupTest, AStoredLanguageWithoutItsFileEndsTheProgramAfterTheMessage)
+{
+    // A device or a path counts as missing: COM1 would keep the loading screen
+    // waiting for the port, NUL would read as a file without texts.
+    for (const wchar_t* language : {L"Missing", L"com1", L"nul", L"C:\\x"}) {
+        SCOPED_TRACE(testing::PrintToString(std::wstring(language)));
+        ExpectTheMessageAndTheEnd(language);
+    }
 }
 
 } // namespace
