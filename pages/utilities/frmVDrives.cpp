@@ -8,6 +8,7 @@
 #include "shell/basLAnguageSelector.h"
 #include "shell/core/Paths.h"
 #include "ui/Effects.h"
+#include "ui/SystemFolders.h"
 #include "ui/modWindow.h"
 
 #include <shlobj.h>
@@ -200,8 +201,8 @@ bool FrmVDrives::RunSubst(const wchar_t* fileName, const std::wstring& lines, co
         return false;
     }
     // Waited for to its end: deleted earlier, the batch file might not have been read yet.
-    const auto exitCode =
-        effects::Current().RunCommandLineToEnd(L"cmd.exe /c \"\"" + path + L"\"\"", SW_SHOWMINIMIZED, SubstTimeLimitMs);
+    const auto exitCode = effects::Current().RunProgramToEnd(
+        {systemfolders::InSystem(L"cmd.exe"), L"/c \"\"" + path + L"\"\""}, SW_SHOWMINIMIZED, SubstTimeLimitMs);
     Drive1.Refresh();
     ::DeleteFileW(path.c_str());
     if (exitCode == 0u)
