@@ -1,8 +1,10 @@
 // The virtual drive page: its states, the folder browser's request and
-// preselection, the batch files' exact lines, and subst run for real by the
-// system's command interpreter from a batch file that is gone afterwards.
+// preselection, the batch files' exact lines, a batch file that nothing else
+// can change while it runs, and subst run for real by the system's command
+// interpreter from a batch file that is gone afterwards.
 #include "pages/utilities/frmVDrives.h"
 #include "ui/SystemFolders.h"
+#include "ui/win/Handles.h"
 #include "ui/win/Text.h"
 
 #include "tests/wine/support/PlantedTools.h"
@@ -204,6 +206,54 @@ TEST_F(VDrivesTest, AProgramFolderThatCannotBeWrittenIsReportedAndRunsNothing)
     ASSERT_EQ(seam.messages.size(), 1u);
     EXPECT_EQ(seam.messages[0].style, static_cast<UINT>(MB_ICONERROR));
     EXPECT_EQ(State(), Idle);
+}
+
+TEST_F(VDrivesTest, TheBatchFileCannotBeChangedReplacedOrDeletedWhileItRuns)
+{
+    const std::wstring batch = programFolder + L"\\nomake.bat";
+    struct Attempts {
+        bool written, deleted, moved, read;
+    } attempts{};
+    seam.whileProgramRuns = [&](const effects::Command&) {
+        const win::unique_hfile writer(::CreateFileW(batch.c_str(), GENERIC_WRITE,
+                                                     FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                                     OPEN_EXISTING, 0, nullptr));
+        attempts.written = static_cast<bool>(writer);
+        attempts.deleted = ::DeleteFileW(batch.c_str()) != FALSE;
+        attempts.moved = ::MoveFileW(batch.c_str(), (batch + L".moved").c_str()) != FALSE;
+        // As the command interpreter opens it.
+        const win::unique_hfile reader(::CreateFileW(batch.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                                     nullptr, OPEN_EXISTING, 0, nullptr));
+        attempts.read = static_cast<bool>(reader);
+    };
+    Delete(L"M:");
+    EXPECT_FALSE(attempts.written);
+    EXPECT_FALSE(attempts.deleted);
+    EXPECT_FALSE(attempts.moved);
+    EXPECT_TRUE(attempts.read);
+    EXPECT_FALSE(FileExists(batch) || FileExists(batch + L".moved"));
+    ASSERT_EQ(seam.messages.size(), 1u);
+    EXPECT_EQ(seam.messages[0].text, L"Removed.");
+}
+
+TEST_F(VDrivesTest, ASecondNameOfAnotherFileInTheBatchFilesPlaceGoesAndTheFileKeepsItsBytes)
+{
+    const std::wstring other = folder + L"\\other.txt";
+    testing_support::WriteBytes(other, "another program's file");
+    for (const wchar_t* name : {L"make.bat", L"nomake.bat"}) {
+        SCOPED_TRACE(::testing::PrintToString(std::wstring(name)));
+        const std::wstring batch = programFolder + L"\\" + name;
+        ASSERT_TRUE(::CreateHardLinkW(batch.c_str(), other.c_str(), nullptr));
+        KeepBatchFile(name);
+        if (name == std::wstring(L"make.bat"))
+            Create(folder, L"K:");
+        else
+            Delete(L"K:");
+        EXPECT_EQ(batchText.substr(0, 11), L"@echo off\r\n");
+        EXPECT_EQ(testing_support::ReadBytes(other), "another program's file");
+        EXPECT_FALSE(FileExists(batch));
+    }
+    EXPECT_EQ(seam.commands.size(), 2u);
 }
 
 // The harness puts a working subst into the prefix's system folder; a program
