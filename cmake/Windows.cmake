@@ -93,13 +93,23 @@ if(BRVT_RUN_WINE_TESTS)
     file(CREATE_LINK elsewhere/target ${CMAKE_BINARY_DIR}/splitter-fixture/data.001 SYMBOLIC)
 endif()
 
-# subst for the virtual drive test: the test prefix's own is a stub that maps nothing.
-add_executable(subst_standin tests/wine/tools/subst.cpp)
-target_compile_definitions(subst_standin PRIVATE ${BRVT_WIN_DEFINES})
-target_compile_options(subst_standin PRIVATE ${BRVT_WARNINGS})
-target_link_options(subst_standin PRIVATE -municode)
-set_target_properties(subst_standin PROPERTIES OUTPUT_NAME subst RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/subst-standin)
-add_dependencies(vdrives_test subst_standin)
+# Programs that the tests put into the prefix: subst for the virtual drive
+# test (the prefix's own is a stub that maps nothing; the harness puts this one
+# into the system folder), and a program that only notes that it ran, planted
+# under the names of tools where only a careless start would find it.
+function(brvt_test_tool target source output_name)
+    add_executable(${target} ${source})
+    target_compile_definitions(${target} PRIVATE ${BRVT_WIN_DEFINES})
+    target_compile_options(${target} PRIVATE ${BRVT_WARNINGS})
+    target_link_options(${target} PRIVATE -municode)
+    set_target_properties(${target} PROPERTIES OUTPUT_NAME ${output_name}
+        RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/test-tools)
+endfunction()
+brvt_test_tool(subst_standin tests/wine/tools/subst.cpp subst)
+brvt_test_tool(noter tests/wine/tools/noter.cpp noter)
+foreach(test_name vdrives_test tool_launcher_test effects_test)
+    add_dependencies(${test_name} subst_standin noter)
+endforeach()
 
 # The file utilities' benchmark (scripts/benchmark-files.sh): the pages' own code, timed.
 add_executable(file_tools_timer tests/bench/file_tools_timer.cpp)

@@ -1,11 +1,13 @@
 // brvt: the main program.
 #include "shell/frmLanguage.h"
 #include "ui/Form.h"
+#include "ui/SystemFolders.h"
 
 #include <exception>
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
 {
+    systemfolders::NarrowDllSearch();
     // The program ends with its last form.
     ui::FormCollection::Instance().onEmpty = [] { ::PostQuitMessage(0); };
     try {

@@ -8,6 +8,7 @@
 #include "shell/modBeenden.h"
 #include "shell/modTaskbar.h"
 #include "ui/Effects.h"
+#include "ui/SystemFolders.h"
 #include "ui/core/Product.h"
 
 ui::FormRef<FrmTray> frmTray;
@@ -167,7 +168,7 @@ void FrmTray::mnuOpen_Click()
 
 void FrmTray::mnuTask_Click()
 {
-    effects::Current().ShellExecute(Hwnd(), L"taskmgr.exe");
+    effects::Current().ShellExecute(Hwnd(), systemfolders::Tool(L"taskmgr.exe"));
 }
 
 void FrmTray::mnuCPU_Click()

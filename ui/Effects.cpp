@@ -1,5 +1,7 @@
 #include "ui/Effects.h"
 
+#include "ui/SystemFolders.h"
+#include "ui/core/CommandLine.h"
 #include "ui/core/Product.h"
 #include "ui/modWindow.h"
 #include "ui/win/Handles.h"
@@ -34,16 +36,20 @@ std::vector<wchar_t> DialogFilter(const std::wstring& filter)
     return result;
 }
 
-// Starts a command line found on the search path, shown with `showWindow`; its process handle.
-win::unique_handle StartCommandLine(const std::wstring& commandLine, WORD showWindow)
+// Starts a program named by its full path, shown with `showWindow`; its process handle.
+win::unique_handle Start(const Command& command, WORD showWindow)
 {
-    std::wstring line = commandLine;
+    if (!commandline::IsFullPath(command.program))
+        return {};
+    std::wstring line = commandline::Line(command.program, command.arguments);
+    const std::wstring folder = systemfolders::System();
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESHOWWINDOW;
     startup.wShowWindow = showWindow;
     PROCESS_INFORMATION started{};
-    if (!::CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &started))
+    if (!::CreateProcessW(command.program.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                          folder.empty() ? nullptr : folder.c_str(), &startup, &started))
         return {};
     ::CloseHandle(started.hThread);
     return win::unique_handle(started.hProcess);
@@ -79,27 +85,18 @@ bool Seam::ShowFileDialog(HWND owner, FileDialogRequest& request)
 
 void Seam::ShellExecute(HWND owner, const std::wstring& file)
 {
-    ::ShellExecuteW(owner, nullptr, file.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    const std::wstring folder = systemfolders::System();
+    ::ShellExecuteW(owner, nullptr, file.c_str(), nullptr, folder.empty() ? nullptr : folder.c_str(), SW_SHOWNORMAL);
 }
 
 void Seam::StartProcess(const std::wstring& path)
 {
-    std::wstring commandLine = L"\"" + path + L"\"";
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    startup.dwFlags = STARTF_USESHOWWINDOW;
-    startup.wShowWindow = SW_SHOWNORMAL;
-    PROCESS_INFORMATION started{};
-    if (::CreateProcessW(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                         &started)) {
-        ::CloseHandle(started.hThread);
-        ::CloseHandle(started.hProcess);
-    }
+    Start({path, L""}, SW_SHOWNORMAL);
 }
 
-bool Seam::RunCommandLine(const std::wstring& commandLine, WORD showWindow)
+bool Seam::RunProgram(const Command& command, WORD showWindow)
 {
-    return static_cast<bool>(StartCommandLine(commandLine, showWindow));
+    return static_cast<bool>(Start(command, showWindow));
 }
 
 ServerAddress Seam::UpdateServer()
@@ -173,9 +170,9 @@ PIDLIST_ABSOLUTE Seam::BrowseForFolder(BROWSEINFOW& request)
     return chosen;
 }
 
-std::optional<DWORD> Seam::RunCommandLineToEnd(const std::wstring& commandLine, WORD showWindow, DWORD milliseconds)
+std::optional<DWORD> Seam::RunProgramToEnd(const Command& command, WORD showWindow, DWORD milliseconds)
 {
-    const win::unique_handle process = StartCommandLine(commandLine, showWindow);
+    const win::unique_handle process = Start(command, showWindow);
     if (!process)
         return std::nullopt;
     // Only sent messages are handled while waiting: a program that broadcasts

@@ -2,7 +2,9 @@
 // The one seam for effects that would harm the machine or block a test:
 // message boxes, file dialogs, starting programs, the program folder, the
 // update server and the end of the program. Tests install a scripted seam in
-// place of the real one.
+// place of the real one. Every program it starts runs with the system folder
+// as its current folder, so that a name the program looks up itself comes
+// from there rather than from wherever this one was started.
 #include <windows.h>
 
 #include <shlobj.h>
@@ -33,6 +35,12 @@ struct Drive {
     UINT type = 0;      // DRIVE_FIXED, DRIVE_REMOVABLE, ... as GetDriveType reports it
 };
 
+// A program to start: its full path and what follows it on its command line.
+struct Command {
+    std::wstring program;
+    std::wstring arguments;
+};
+
 class Seam {
 public:
     virtual ~Seam() = default;
@@ -40,13 +48,14 @@ public:
     virtual int ShowMessageBox(HWND owner, const std::wstring& text, const std::wstring& title, UINT style);
     // Open or save dialog; true when a file was chosen (request.fileName holds it).
     virtual bool ShowFileDialog(HWND owner, FileDialogRequest& request);
-    // Default action on a file or web address (ShellExecute without verb, SW_SHOWNORMAL).
+    // Default action on a file, named by its full path, or a web address (ShellExecute without verb, SW_SHOWNORMAL).
     virtual void ShellExecute(HWND owner, const std::wstring& file);
     // Starts a program as a new process with a normal, activated window, without arguments and without waiting.
     virtual void StartProcess(const std::wstring& path);
-    // Starts a command line (the program found on the search path) as a new
-    // process shown with `showWindow` (SW_*), without waiting; false when it could not start.
-    virtual bool RunCommandLine(const std::wstring& commandLine, WORD showWindow);
+    // Starts a program named by its full path, with the arguments after it on
+    // its command line, shown with `showWindow` (SW_*), without waiting; false
+    // when it could not start. A program without a full path is not looked for.
+    virtual bool RunProgram(const Command& command, WORD showWindow);
     // The update server.
     virtual ServerAddress UpdateServer();
     // The folder that holds the program, without a trailing backslash except at a drive root.
@@ -69,11 +78,10 @@ public:
     // The folder-browse dialog (SHBrowseForFolder) of the request; the chosen
     // item, which the caller frees with CoTaskMemFree, or null on cancel.
     virtual PIDLIST_ABSOLUTE BrowseForFolder(BROWSEINFOW& request);
-    // Starts a command line as RunCommandLine does and waits up to `milliseconds`
-    // for its end, answering what other programs send meanwhile; its exit code,
-    // or nothing when it could not start or did not end in time.
-    virtual std::optional<DWORD> RunCommandLineToEnd(const std::wstring& commandLine, WORD showWindow,
-                                                     DWORD milliseconds);
+    // Starts a program as RunProgram does and waits up to `milliseconds` for
+    // its end, answering what other programs send meanwhile; its exit code, or
+    // nothing when it could not start or did not end in time.
+    virtual std::optional<DWORD> RunProgramToEnd(const Command& command, WORD showWindow, DWORD milliseconds);
 };
 
 // The seam in force: the real one unless a test installed its own.

@@ -1,6 +1,7 @@
 // Skyvell: the update program.
 #include "ui/Effects.h"
 #include "ui/Form.h"
+#include "ui/SystemFolders.h"
 #include "updater/frmSkyvell.h"
 #include "updater/modInstall.h"
 
@@ -8,6 +9,7 @@
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
 {
+    systemfolders::NarrowDllSearch();
     // The program ends with its one form.
     ui::FormCollection::Instance().onEmpty = [] { ::PostQuitMessage(0); };
     try {

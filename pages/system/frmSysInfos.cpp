@@ -5,6 +5,7 @@
 #include "pages/system/modUsername.h"
 #include "shell/MenuPage.h"
 #include "ui/Effects.h"
+#include "ui/SystemFolders.h"
 #include "ui/win/Handles.h"
 
 #include <objbase.h>
@@ -269,5 +270,5 @@ void FrmSysInfos::RefreshInfo()
 
 void FrmSysInfos::cmdWeitere_Click()
 {
-    effects::Current().ShellExecute(Hwnd(), L"msinfo32");
+    effects::Current().ShellExecute(Hwnd(), systemfolders::Tool(L"msinfo32.exe"));
 }

@@ -6,6 +6,7 @@
 #include "pages/tweaks/modRegistrieren.h"
 #include "shell/Artwork.h"
 #include "shell/MenuPage.h"
+#include "ui/SystemFolders.h"
 
 ui::FormRef<FrmDesign2> frmDesign2;
 
@@ -103,13 +104,13 @@ void FrmDesign2::optPfeilAus_Click()
 void FrmDesign2::optPictureAk_Click()
 {
     tweaks::WriteRows(*this, Rows, optPictureAk);
-    RegisterComServer(PictureViewerDll, true);
+    RegisterComServer(systemfolders::InSystem(PictureViewerDll), true);
     ShowPair(picBilderAn, picBilderAus, true);
 }
 
 void FrmDesign2::optPictureDeak_Click()
 {
     tweaks::WriteRows(*this, Rows, optPictureDeak);
-    RegisterComServer(PictureViewerDll, false);
+    RegisterComServer(systemfolders::InSystem(PictureViewerDll), false);
     ShowPair(picBilderAn, picBilderAus, false);
 }

@@ -6,6 +6,8 @@
 #include "shell/Artwork.h"
 #include "shell/MenuPage.h"
 #include "ui/Effects.h"
+#include "ui/SystemFolders.h"
+#include "ui/core/CommandLine.h"
 
 #include <shlobj.h>
 
@@ -47,10 +49,11 @@ const tweaks::Entry<F, ui::SevCheck> Rows[] = {
 };
 
 // The messenger's own uninstall section, run minimised and not waited for.
-std::wstring MessengerRemovalCommand()
+effects::Command MessengerRemovalCommand()
 {
-    return L"RunDLL32.exe advpack.dll,LaunchINFSection " + GetSpecialFolderPath(CSIDL_WINDOWS) +
-           L"\\INF\\msmsgs.inf,BLC.Remove";
+    return {systemfolders::InSystem(L"RunDLL32.exe"),
+            commandline::Quoted(systemfolders::InSystem(L"advpack.dll")) + L",LaunchINFSection " +
+                GetSpecialFolderPath(CSIDL_WINDOWS) + L"\\INF\\msmsgs.inf,BLC.Remove"};
 }
 
 } // namespace
@@ -97,5 +100,5 @@ void FrmGeneral::chkMSN_Click()
     if (!chkMSN.Ticked())
         return;
     MessengerRemoved.Write(true);
-    effects::Current().RunCommandLine(MessengerRemovalCommand(), SW_SHOWMINIMIZED);
+    effects::Current().RunProgram(MessengerRemovalCommand(), SW_SHOWMINIMIZED);
 }

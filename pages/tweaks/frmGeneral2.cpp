@@ -8,6 +8,8 @@
 #include "shell/MenuPage.h"
 #include "shell/Registry.h"
 #include "ui/Effects.h"
+#include "ui/SystemFolders.h"
+#include "ui/core/CommandLine.h"
 
 #include <string>
 
@@ -17,8 +19,6 @@ namespace {
 
 constexpr wchar_t ZipValue[] = L"zip";
 constexpr wchar_t ZipFoldersDll[] = L"zipfldr.dll";
-// Without its silent switch: regsvr32 shows its own result.
-constexpr wchar_t ZipFoldersOnCommand[] = L"regsvr32.exe zipfldr.dll";
 // The taskbar never becomes invisible.
 constexpr int LeastOpacity = 55;
 constexpr int FullOpacity = 255;
@@ -86,14 +86,17 @@ void FrmGeneral2::ShowZipState(bool on)
 void FrmGeneral2::cmdZIPan_Click()
 {
     Registry::SaveString(RegRoot::CurrentUser, SettingsKey, ZipValue, FlagYes);
-    effects::Current().RunCommandLine(ZipFoldersOnCommand, SW_SHOWMINIMIZED);
+    // Without its silent switch: regsvr32 shows its own result.
+    effects::Current().RunProgram({systemfolders::InSystem(L"regsvr32.exe"),
+                                   commandline::Quoted(systemfolders::InSystem(ZipFoldersDll))},
+                                  SW_SHOWMINIMIZED);
     ShowZipState(true);
 }
 
 void FrmGeneral2::cmdZIPaus_Click()
 {
     Registry::SaveString(RegRoot::CurrentUser, SettingsKey, ZipValue, FlagNo);
-    RegisterComServer(ZipFoldersDll, false);
+    RegisterComServer(systemfolders::InSystem(ZipFoldersDll), false);
     ShowZipState(false);
 }
 

@@ -1,5 +1,8 @@
 #include "pages/tweaks/modRegistrieren.h"
 
+#include "ui/SystemFolders.h"
+#include "ui/core/CommandLine.h"
+
 #include <windows.h>
 
 namespace {
@@ -48,7 +51,10 @@ void ReleaseLater(HANDLE thread, HMODULE module)
 
 bool RegisterComServer(const std::wstring& dllPath, bool registerServer)
 {
-    const HMODULE module = ::LoadLibraryW(dllPath.c_str());
+    // A bare name would be looked for beside the program and in the current folder too.
+    if (!commandline::IsFullPath(dllPath))
+        return false;
+    const HMODULE module = systemfolders::LoadDll(dllPath);
     if (!module)
         return false;
     const FARPROC found = ::GetProcAddress(module, registerServer ? "DllRegisterServer" : "DllUnregisterServer");

@@ -1,28 +1,56 @@
 #include "pages/utilities/BatchFile.h"
 
-#include "ui/win/Handles.h"
 #include "ui/win/Text.h"
 
-bool WriteBatchFile(const std::wstring& path, const std::wstring& text, ExistingFile existing)
+namespace {
+
+// A new file with the text, shared with others as `share` allows; on failure
+// no file of ours is left and the last error tells why.
+win::unique_hfile CreateWithText(const std::wstring& path, const std::wstring& text, DWORD share)
 {
     const std::string bytes = win::ToAnsi(text);
-    const DWORD creation = existing == ExistingFile::Replace ? CREATE_ALWAYS : CREATE_NEW;
     win::unique_hfile file(
-        ::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, creation, FILE_ATTRIBUTE_NORMAL, nullptr));
+        ::CreateFileW(path.c_str(), GENERIC_WRITE, share, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file)
-        return false;
+        return {};
     DWORD written = 0;
     DWORD error = ERROR_SUCCESS;
     if (!::WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr))
         error = ::GetLastError();
     else if (written != bytes.size())
         error = ERROR_DISK_FULL;
-    file.reset();
     if (error == ERROR_SUCCESS)
-        return true;
+        return file;
+    file.reset();
     ::DeleteFileW(path.c_str());
     ::SetLastError(error);
-    return false;
+    return {};
+}
+
+// Removes the name itself: deleting a file's name leaves its other names, and
+// a link, not what it leads to. A real folder stays, and then the file cannot be made.
+void RemoveName(const std::wstring& path)
+{
+    const DWORD attributes = ::GetFileAttributesW(path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES)
+        return;
+    if (!(attributes & FILE_ATTRIBUTE_DIRECTORY))
+        ::DeleteFileW(path.c_str());
+    else if (attributes & FILE_ATTRIBUTE_REPARSE_POINT)
+        ::RemoveDirectoryW(path.c_str());
+}
+
+} // namespace
+
+bool WriteBatchFile(const std::wstring& path, const std::wstring& text)
+{
+    return static_cast<bool>(CreateWithText(path, text, 0));
+}
+
+win::unique_hfile WriteHeldBatchFile(const std::wstring& path, const std::wstring& text)
+{
+    RemoveName(path);
+    return CreateWithText(path, text, FILE_SHARE_READ);
 }
 
 std::wstring SystemErrorText(DWORD error)

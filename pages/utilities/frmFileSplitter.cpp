@@ -263,7 +263,7 @@ std::optional<FrmFileSplitter::Failure> FrmFileSplitter::WriteParts(HANDLE sourc
         }
         partTitles.push_back(split::GetFileTitleOf(part));
     }
-    if (!WriteBatchFile(batchPath, batch::JoinParts(partTitles, split::GetFileTitleOf(sourcePath)), ExistingFile::Keep))
+    if (!WriteBatchFile(batchPath, batch::JoinParts(partTitles, split::GetFileTitleOf(sourcePath))))
         return Failure{batchPath, ::GetLastError()};
     return std::nullopt;
 }

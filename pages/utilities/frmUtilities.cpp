@@ -5,16 +5,19 @@
 #include "shell/MenuPage.h"
 #include "shell/basLAnguageSelector.h"
 #include "ui/Effects.h"
+#include "ui/SystemFolders.h"
 
 ui::FormRef<FrmUtilities> frmUtilities;
 
-// One link: its label and string number, what it starts and whether by command
-// line (with a window that leaves the focus where it is) or by the shell.
+// One link: its label and string number, what it starts and how: a tool of
+// the system folder as a process (with a window that leaves the focus where it
+// is) or by the shell, or a web address in the browser.
 struct FrmUtilities::Link {
+    enum class Start { Process, ShellOpen, WebAddress };
     ui::Label FrmUtilities::*label;
     const wchar_t* tag;
     const wchar_t* target;
-    bool commandLine;
+    Start start;
 };
 
 namespace {
@@ -28,17 +31,18 @@ FrmUtilities::FrmUtilities() : PageForm(L"frmUtilities") {}
 
 void FrmUtilities::CreateControls()
 {
+    using Start = Link::Start;
     static const Link links[] = {
-        {&FrmUtilities::lblDatentraeger, L"2640", L"cleanmgr.exe", true},
-        {&FrmUtilities::lblDatentraegerverwaltung, L"2300", L"diskmgmt.msc", false},
-        {&FrmUtilities::lblZertifikat, L"2310", L"certmgr.msc", false},
-        {&FrmUtilities::lblHardware, L"2320", L"devmgmt.msc", false},
-        {&FrmUtilities::lblVerwaltung, L"2330", L"compmgmt.msc", false},
-        {&FrmUtilities::lblDefrag, L"2340", L"dfrg.msc", false},
-        {&FrmUtilities::lblTask, L"2350", L"taskmgr.exe", false},
-        {&FrmUtilities::lblLeistung, L"2360", L"perfmon.msc", false},
-        {&FrmUtilities::lblRegEdit, L"2370", L"regedt32.exe", false},
-        {&FrmUtilities::lblUpdateManager, L"2670", L"http://windowsupdate.microsoft.com", false},
+        {&FrmUtilities::lblDatentraeger, L"2640", L"cleanmgr.exe", Start::Process},
+        {&FrmUtilities::lblDatentraegerverwaltung, L"2300", L"diskmgmt.msc", Start::ShellOpen},
+        {&FrmUtilities::lblZertifikat, L"2310", L"certmgr.msc", Start::ShellOpen},
+        {&FrmUtilities::lblHardware, L"2320", L"devmgmt.msc", Start::ShellOpen},
+        {&FrmUtilities::lblVerwaltung, L"2330", L"compmgmt.msc", Start::ShellOpen},
+        {&FrmUtilities::lblDefrag, L"2340", L"dfrg.msc", Start::ShellOpen},
+        {&FrmUtilities::lblTask, L"2350", L"taskmgr.exe", Start::ShellOpen},
+        {&FrmUtilities::lblLeistung, L"2360", L"perfmon.msc", Start::ShellOpen},
+        {&FrmUtilities::lblRegEdit, L"2370", L"regedt32.exe", Start::ShellOpen},
+        {&FrmUtilities::lblUpdateManager, L"2670", L"http://windowsupdate.microsoft.com", Start::WebAddress},
     };
 
     Place({
@@ -69,11 +73,16 @@ void FrmUtilities::CreateControls()
 
 void FrmUtilities::Launch(const Link& link)
 {
-    if (!link.commandLine) {
+    if (link.start == Link::Start::WebAddress) {
         effects::Current().ShellExecute(Hwnd(), link.target);
         return;
     }
+    const std::wstring tool = systemfolders::Tool(link.target);
+    if (link.start == Link::Start::ShellOpen) {
+        effects::Current().ShellExecute(Hwnd(), tool);
+        return;
+    }
     // A missing tool is no reason to end the program.
-    if (!effects::Current().RunCommandLine(link.target, SW_SHOWNOACTIVATE))
-        MsgBox(basLAnguageSelector::LanguageText(2700, L"%1 could not be started.", {link.target}), MB_ICONERROR);
+    if (!effects::Current().RunProgram({tool, L""}, SW_SHOWNOACTIVATE))
+        MsgBox(basLAnguageSelector::LanguageText(2700, L"%1 could not be started.", {tool}), MB_ICONERROR);
 }

@@ -8,12 +8,14 @@
 #include "shell/basLAnguageSelector.h"
 #include "shell/core/Paths.h"
 #include "ui/Effects.h"
+#include "ui/SystemFolders.h"
 #include "ui/modWindow.h"
 
 #include <shlobj.h>
 
 #include <cstring>
 #include <initializer_list>
+#include <optional>
 
 ui::FormRef<FrmVDrives> frmVDrives;
 
@@ -194,14 +196,20 @@ void FrmVDrives::cmdCancle_Click()
 bool FrmVDrives::RunSubst(const wchar_t* fileName, const std::wstring& lines, const std::wstring& failure)
 {
     const std::wstring path = paths::InProgramFolder(effects::Current().ProgramFolder(), fileName);
-    if (!WriteBatchFile(path, lines, ExistingFile::Replace)) {
-        MsgBox(basLAnguageSelector::LanguageText(2750, L"The batch file %1 cannot be written:%n%2", {path, SystemErrorText(::GetLastError())}),
-               MB_ICONERROR);
-        return false;
+    std::optional<DWORD> exitCode;
+    {
+        // Held until the command interpreter has ended, so that no other program can change it meanwhile.
+        const win::unique_hfile batchFile = WriteHeldBatchFile(path, lines);
+        if (!batchFile) {
+            MsgBox(basLAnguageSelector::LanguageText(2750, L"The batch file %1 cannot be written:%n%2",
+                                                     {path, SystemErrorText(::GetLastError())}),
+                   MB_ICONERROR);
+            return false;
+        }
+        // Waited for to its end: deleted earlier, the batch file might not have been read yet.
+        exitCode = effects::Current().RunProgramToEnd(
+            {systemfolders::InSystem(L"cmd.exe"), L"/c \"\"" + path + L"\"\""}, SW_SHOWMINIMIZED, SubstTimeLimitMs);
     }
-    // Waited for to its end: deleted earlier, the batch file might not have been read yet.
-    const auto exitCode =
-        effects::Current().RunCommandLineToEnd(L"cmd.exe /c \"\"" + path + L"\"\"", SW_SHOWMINIMIZED, SubstTimeLimitMs);
     Drive1.Refresh();
     ::DeleteFileW(path.c_str());
     if (exitCode == 0u)

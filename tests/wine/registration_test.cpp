@@ -1,8 +1,10 @@
 // The in-process registration worker with the test DLLs beside this program:
 // what each export kind yields, that the export runs on a worker thread, that
-// the DLL is released, and the 10-second limit with the user interface held
-// and answering again afterwards.
+// the DLL is released, the 10-second limit with the user interface held and
+// answering again afterwards, and which DLLs the loader may take once the
+// programs' start-up has narrowed its search.
 #include "pages/tweaks/modRegistrieren.h"
+#include "ui/SystemFolders.h"
 #include "ui/win/Handles.h"
 
 #include "tests/wine/dlls/RegistrationRecord.h"
@@ -72,12 +74,14 @@ const Case Cases[] = {
 INSTANTIATE_TEST_SUITE_P(Exports, RegistrationCaseTest, ::testing::ValuesIn(Cases),
                          [](const ::testing::TestParamInfo<Case>& tested) { return std::string(tested.param.name); });
 
-TEST_F(RegistrationTest, BareNamesGoThroughTheLoadersSearch)
+TEST_F(RegistrationTest, ABareNameIsNotLookedFor)
 {
+    // Where the loader's search would find it.
     ::SetDllDirectoryW(TestDll(L"").c_str());
-    EXPECT_TRUE(RegisterComServer(L"zipfldr.dll", false));
-    EXPECT_EQ(registration_record::Call(), L"zipfldr.dll unregister");
+    EXPECT_FALSE(RegisterComServer(L"zipfldr.dll", false));
+    EXPECT_FALSE(RegisterComServer(L"test-dlls\\zipfldr.dll", false));
     ::SetDllDirectoryW(nullptr);
+    EXPECT_EQ(registration_record::Call(), L"");
 }
 
 // A window of this thread, and a second thread that asks it for an answer.
@@ -138,6 +142,27 @@ TEST_F(RegistrationTest, AnExportPastTheLimitYieldsFalseAfterTenSecondsAndKeepsI
         ::Sleep(50);
     EXPECT_FALSE(Loaded(L"reg_slow.dll"));
     EXPECT_EQ(registration_record::Call(), L"reg_slow.dll register");
+}
+
+// The narrowed search holds for the rest of this process; the other tests
+// name their DLLs by full path, which it leaves as before.
+TEST_F(RegistrationTest, OnceTheSearchIsNarrowedTheCurrentFolderLendsNoDllButADllByItsPathFindsItsNeighbours)
+{
+    wchar_t saved[MAX_PATH] = L"";
+    ::GetCurrentDirectoryW(MAX_PATH, saved);
+    ASSERT_TRUE(::SetCurrentDirectoryW(TestDll(L"").c_str()));
+    systemfolders::NarrowDllSearch();
+    const HMODULE fromTheCurrentFolder = ::LoadLibraryW(L"reg_failing.dll");
+    // What it needs comes from beside it, not from the current folder.
+    ::SetCurrentDirectoryW(saved);
+    const bool registered = RegisterComServer(TestDll(L"reg_dependent.dll"), true);
+
+    EXPECT_EQ(fromTheCurrentFolder, nullptr);
+    if (fromTheCurrentFolder)
+        ::FreeLibrary(fromTheCurrentFolder);
+    EXPECT_TRUE(registered);
+    EXPECT_EQ(registration_record::Call(), L"reg_dependent.dll register");
+    EXPECT_FALSE(Loaded(L"reg_dependent.dll"));
 }
 
 } // namespace

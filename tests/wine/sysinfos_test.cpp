@@ -4,6 +4,7 @@
 
 #include "shell/PageForm.h"
 #include "ui/Form.h"
+#include "ui/SystemFolders.h"
 
 #include "ui/win/Handles.h"
 
@@ -148,7 +149,8 @@ TEST_F(SysInfosTest, WindowsLanguageUserAndTheButton)
 
     Click(page.cmdWeitere.Hwnd());
     ASSERT_EQ(seam.starts.size(), 1u);
-    EXPECT_EQ(seam.starts[0].file, L"msinfo32");
+    // The prefix has it in the system folder, as Windows has since Vista.
+    EXPECT_EQ(seam.starts[0].file, systemfolders::InSystem(L"msinfo32.exe"));
     EXPECT_EQ(seam.starts[0].owner, page.Hwnd());
 }
 

@@ -1,8 +1,12 @@
-// The tool launcher: each link starts its tool, the disk clean-up by command
-// line without taking the focus, the others through the shell.
+// The tool launcher: each link starts its tool from the system folder, the
+// disk clean-up as a process without taking the focus, the others through the
+// shell, and never a program of that name from anywhere else.
 #include "pages/utilities/frmUtilities.h"
 
+#include "tests/wine/support/PlantedTools.h"
+#include "tests/wine/support/RunningProgram.h"
 #include "tests/wine/support/TestSupport.h"
+#include "ui/SystemFolders.h"
 #include "ui/win/Handles.h"
 
 #include <windows.h>
@@ -19,27 +23,31 @@ namespace {
 struct Link {
     ui::Label FrmUtilities::*label;
     const wchar_t* tag;
-    const wchar_t* started;
+    std::wstring started;
 };
 
-const Link ShellLinks[] = {
-    {&FrmUtilities::lblDatentraegerverwaltung, L"2300", L"diskmgmt.msc"},
-    {&FrmUtilities::lblZertifikat, L"2310", L"certmgr.msc"},
-    {&FrmUtilities::lblHardware, L"2320", L"devmgmt.msc"},
-    {&FrmUtilities::lblVerwaltung, L"2330", L"compmgmt.msc"},
-    {&FrmUtilities::lblDefrag, L"2340", L"dfrg.msc"},
-    {&FrmUtilities::lblTask, L"2350", L"taskmgr.exe"},
-    {&FrmUtilities::lblLeistung, L"2360", L"perfmon.msc"},
-    {&FrmUtilities::lblRegEdit, L"2370", L"regedt32.exe"},
-    {&FrmUtilities::lblUpdateManager, L"2670", L"http://windowsupdate.microsoft.com"},
-};
+const std::vector<Link>& ShellLinks()
+{
+    static const std::vector<Link> links = {
+        {&FrmUtilities::lblDatentraegerverwaltung, L"2300", systemfolders::InSystem(L"diskmgmt.msc")},
+        {&FrmUtilities::lblZertifikat, L"2310", systemfolders::InSystem(L"certmgr.msc")},
+        {&FrmUtilities::lblHardware, L"2320", systemfolders::InSystem(L"devmgmt.msc")},
+        {&FrmUtilities::lblVerwaltung, L"2330", systemfolders::InSystem(L"compmgmt.msc")},
+        {&FrmUtilities::lblDefrag, L"2340", systemfolders::InSystem(L"dfrg.msc")},
+        {&FrmUtilities::lblTask, L"2350", systemfolders::InSystem(L"taskmgr.exe")},
+        {&FrmUtilities::lblLeistung, L"2360", systemfolders::InSystem(L"perfmon.msc")},
+        {&FrmUtilities::lblRegEdit, L"2370", systemfolders::InSystem(L"regedt32.exe")},
+        {&FrmUtilities::lblUpdateManager, L"2670", L"http://windowsupdate.microsoft.com"},
+    };
+    return links;
+}
 
 using ToolLauncherTest = FormTest;
 
 TEST_F(ToolLauncherTest, EachLinkStartsItsToolThroughTheShellAndAgainOnEveryClick)
 {
     FrmUtilities& page = frmUtilities.Get();
-    for (const Link& link : ShellLinks) {
+    for (const Link& link : ShellLinks()) {
         const ui::Label& label = page.*link.label;
         SCOPED_TRACE(::testing::PrintToString(label.Name()));
         EXPECT_EQ(label.Tag, link.tag);
@@ -52,31 +60,46 @@ TEST_F(ToolLauncherTest, EachLinkStartsItsToolThroughTheShellAndAgainOnEveryClic
             EXPECT_EQ(start.owner, page.Hwnd());
         }
     }
-    EXPECT_TRUE(seam.commandLines.empty());
+    EXPECT_TRUE(seam.commands.empty());
     EXPECT_TRUE(seam.messages.empty());
 }
 
-TEST_F(ToolLauncherTest, DiskCleanUpStartsByCommandLineWithoutTakingTheFocus)
+TEST_F(ToolLauncherTest, DiskCleanUpStartsAsAProcessWithoutTakingTheFocus)
 {
     FrmUtilities& page = frmUtilities.Get();
     EXPECT_EQ(page.lblDatentraeger.Tag, L"2640");
     Click(page.lblDatentraeger.Hwnd());
-    ASSERT_EQ(seam.commandLines.size(), 1u);
-    EXPECT_EQ(seam.commandLines[0].commandLine, L"cleanmgr.exe");
-    EXPECT_EQ(seam.commandLines[0].showWindow, SW_SHOWNOACTIVATE);
+    ASSERT_EQ(seam.commands.size(), 1u);
+    EXPECT_EQ(seam.commands[0].command.program, systemfolders::InSystem(L"cleanmgr.exe"));
+    EXPECT_EQ(seam.commands[0].command.arguments, L"");
+    EXPECT_EQ(seam.commands[0].showWindow, SW_SHOWNOACTIVATE);
     EXPECT_TRUE(seam.starts.empty());
     EXPECT_TRUE(seam.messages.empty());
 
     // Wine has no disk clean-up: its start fails, and the program goes on.
-    wchar_t found[MAX_PATH];
-    if (::SearchPathW(nullptr, L"cleanmgr.exe", nullptr, MAX_PATH, found, nullptr))
-        GTEST_SKIP() << "this system has a disk clean-up";
-    seam.runCommandLines = true;
+    ASSERT_EQ(::GetFileAttributesW(systemfolders::InSystem(L"cleanmgr.exe").c_str()), INVALID_FILE_ATTRIBUTES);
+    seam.runPrograms = true;
     Click(page.lblDatentraeger.Hwnd());
     ASSERT_EQ(seam.messages.size(), 1u);
-    EXPECT_EQ(seam.messages[0].text, L"cleanmgr.exe could not be started.");
+    EXPECT_EQ(seam.messages[0].text, systemfolders::InSystem(L"cleanmgr.exe") + L" could not be started.");
     EXPECT_EQ(seam.messages[0].style, static_cast<UINT>(MB_ICONERROR));
     EXPECT_TRUE(page.IsLoaded());
+}
+
+TEST_F(ToolLauncherTest, NoToolOfTheSameNameRunsFromTheCurrentFolderTheProgramFolderOrPath)
+{
+    // The test prefix has neither tool; the system folder gets one too.
+    testing_support::PlantedTools planted{L"cleanmgr.exe", L"regedt32.exe"};
+    planted.PlantInSystemFolder(L"cleanmgr.exe");
+    planted.PlantInSystemFolder(L"regedt32.exe");
+    seam.runPrograms = true;
+    FrmUtilities& page = frmUtilities.Get();
+    Click(page.lblDatentraeger.Hwnd());
+    Click(page.lblRegEdit.Hwnd());
+    EXPECT_TRUE(testing_support::WaitUntil([&] { return planted.RanInSystemFolder(L"cleanmgr.exe"); }));
+    EXPECT_TRUE(testing_support::WaitUntil([&] { return planted.RanInSystemFolder(L"regedt32.exe"); }));
+    EXPECT_EQ(planted.RanElsewhere(), std::vector<std::wstring>{});
+    EXPECT_TRUE(seam.messages.empty());
 }
 
 struct InkedRow {

@@ -7,6 +7,7 @@
 #include "shell/frmTray.h"
 #include "shell/modTaskbar.h"
 #include "tests/wine/support/TestSupport.h"
+#include "ui/SystemFolders.h"
 
 #include <gtest/gtest.h>
 
@@ -138,11 +139,11 @@ TEST_F(TrayTest, DoubleClickAndOpenBringTheMainWindowBackWithItsTaskbarButton)
     EXPECT_TRUE(ShownWithTaskbarButton(frmMain->Hwnd()));
 }
 
-TEST_F(TrayTest, TaskManagerStartsByShellOpen)
+TEST_F(TrayTest, TaskManagerStartsFromTheSystemFolderByShellOpen)
 {
     frmTray->MenuCommand(FrmTray::mnuTask);
     ASSERT_EQ(seam.starts.size(), 1u);
-    EXPECT_EQ(seam.starts[0].file, L"taskmgr.exe");
+    EXPECT_EQ(seam.starts[0].file, systemfolders::InSystem(L"taskmgr.exe"));
     EXPECT_EQ(seam.starts[0].owner, frmTray->Hwnd());
 }
 

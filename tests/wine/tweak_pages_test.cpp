@@ -12,6 +12,8 @@
 #include "pages/tweaks/frmInternet.h"
 #include "pages/tweaks/frmInternet2.h"
 #include "shell/frmMain.h"
+#include "ui/SystemFolders.h"
+#include "ui/core/CommandLine.h"
 #include "ui/win/Handles.h"
 
 #include "tests/wine/dlls/RegistrationRecord.h"
@@ -285,11 +287,6 @@ protected:
         testing_support::DeleteRegistryTree(HKCU, registration_record::Key);
     }
 
-    void TearDown() override
-    {
-        FormTest::TearDown();
-        ::SetDllDirectoryW(nullptr);
-    }
 
     // A fresh start of the program: no page loaded, no effect recorded, no value stored.
     void Restart()
@@ -298,9 +295,6 @@ protected:
         seam = testing_support::ScriptedSeam();
         SetUp();
     }
-
-    // The test DLLs stand in for the system DLLs that Wine lacks.
-    static void UseTestDlls() { ::SetDllDirectoryW(registration_record::DllFolder().c_str()); }
 
 private:
     static inline std::vector<std::optional<Raw>> saved_;
@@ -397,7 +391,7 @@ TEST_P(BoxClickTest, WritesItsRowsForEachState)
             EXPECT_TRUE(Holds(row.at, nullptr));
     }
     EXPECT_TRUE(seam.messages.empty());
-    EXPECT_TRUE(seam.commandLines.empty());
+    EXPECT_TRUE(seam.commands.empty());
 }
 
 std::string ClickCaseName(const ::testing::TestParamInfo<size_t>& tested)
@@ -461,20 +455,22 @@ TEST_F(TweakPagesTest, MessengerRemovalStartsOnEveryTickAndIsGreyedOnceStored)
     FrmGeneral& page = frmGeneral();
     const std::wstring windows = GetSpecialFolderPath(36);
     ASSERT_FALSE(windows.empty());
-    const std::wstring command =
-        L"RunDLL32.exe advpack.dll,LaunchINFSection " + windows + L"\\INF\\msmsgs.inf,BLC.Remove";
 
     Click(page.chkMSN.Hwnd());
     EXPECT_TRUE(Holds(DelMSN, L"yes"));
-    ASSERT_EQ(seam.commandLines.size(), 1u);
-    EXPECT_EQ(seam.commandLines[0].commandLine, command);
-    EXPECT_EQ(seam.commandLines[0].showWindow, 2);
+    ASSERT_EQ(seam.commands.size(), 1u);
+    // Both the program and the DLL it loads from the system folder.
+    EXPECT_EQ(seam.commands[0].command.program, systemfolders::InSystem(L"RunDLL32.exe"));
+    EXPECT_EQ(seam.commands[0].command.arguments, commandline::Quoted(systemfolders::InSystem(L"advpack.dll")) +
+                                                      L",LaunchINFSection " + windows +
+                                                      L"\\INF\\msmsgs.inf,BLC.Remove");
+    EXPECT_EQ(seam.commands[0].showWindow, 2);
     Remove(DelMSN);
     Click(page.chkMSN.Hwnd());  // unticked: nothing
     EXPECT_TRUE(Holds(DelMSN, nullptr));
-    EXPECT_EQ(seam.commandLines.size(), 1u);
+    EXPECT_EQ(seam.commands.size(), 1u);
     Click(page.chkMSN.Hwnd());
-    EXPECT_EQ(seam.commandLines.size(), 2u);
+    EXPECT_EQ(seam.commands.size(), 2u);
     EXPECT_TRUE(page.chkMSN.Enabled());
 
     // From the next start on, greyed and closed to clicks; another case is another text.
@@ -487,26 +483,32 @@ TEST_F(TweakPagesTest, MessengerRemovalStartsOnEveryTickAndIsGreyedOnceStored)
         if (!enabled) {
             Click(again.chkMSN.Hwnd());
             EXPECT_EQ(again.chkMSN.Value(), 2);
-            EXPECT_TRUE(seam.commandLines.empty());
+            EXPECT_TRUE(seam.commands.empty());
         }
     }
 }
 
-TEST_F(TweakPagesTest, ZipFoldersOnStartRegsvr32AndOffUnregistersInProcess)
+TEST_F(TweakPagesTest, ZipFoldersOnStartRegsvr32AndOffUnregistersInProcessBothFromTheSystemFolder)
 {
-    UseTestDlls();
+    // A DLL of that name beside the program is not the system's.
+    const std::wstring besideTheProgram = testing_support::TestProgramFolder() + L"\\zipfldr.dll";
+    ASSERT_TRUE(::CopyFileW((registration_record::DllFolder() + L"reg_immediate.dll").c_str(),
+                            besideTheProgram.c_str(), FALSE));
     FrmGeneral2& page = frmGeneral2();
     Click(page.cmdZIPaus.Hwnd());
+    ::DeleteFileW(besideTheProgram.c_str());
     EXPECT_TRUE(Holds(Zip, L"no"));
     EXPECT_EQ(registration_record::Call(), L"zipfldr.dll unregister");
+    EXPECT_EQ(registration_record::Path(), systemfolders::InSystem(L"zipfldr.dll"));
     EXPECT_FALSE(page.picZipAk.Visible());
     EXPECT_TRUE(page.picZipDeak.Visible());
 
     Click(page.cmdZIPan.Hwnd());
     EXPECT_TRUE(Holds(Zip, L"yes"));
-    ASSERT_EQ(seam.commandLines.size(), 1u);
-    EXPECT_EQ(seam.commandLines[0].commandLine, L"regsvr32.exe zipfldr.dll");
-    EXPECT_EQ(seam.commandLines[0].showWindow, 2);
+    ASSERT_EQ(seam.commands.size(), 1u);
+    EXPECT_EQ(seam.commands[0].command.program, systemfolders::InSystem(L"regsvr32.exe"));
+    EXPECT_EQ(seam.commands[0].command.arguments, commandline::Quoted(systemfolders::InSystem(L"zipfldr.dll")));
+    EXPECT_EQ(seam.commands[0].showWindow, 2);
     EXPECT_TRUE(page.picZipAk.Visible());
     EXPECT_FALSE(page.picZipDeak.Visible());
     EXPECT_TRUE(seam.messages.empty());
@@ -713,7 +715,6 @@ TEST_F(TweakPagesTest, StoredNoSelectsTheOffOptionsAndNothingElseDoes)
 
 TEST_F(TweakPagesTest, AppearanceOptionsStoreTheChoiceFirstAndShowItsPicture)
 {
-    UseTestDlls();
     FrmDesign2& page = frmDesign2();
     // Already absent values: the choice is stored and shown all the same.
     Click(page.optPfeilAus.Hwnd());
@@ -737,6 +738,7 @@ TEST_F(TweakPagesTest, AppearanceOptionsStoreTheChoiceFirstAndShowItsPicture)
     Click(page.optPictureDeak.Hwnd());
     EXPECT_TRUE(Holds(PicViewer, L"no"));
     EXPECT_EQ(registration_record::Call(), L"shimgvw.dll unregister");
+    EXPECT_EQ(registration_record::Path(), systemfolders::InSystem(L"shimgvw.dll"));
     EXPECT_FALSE(page.picBilderAn.Visible());
     EXPECT_TRUE(page.picBilderAus.Visible());
 

@@ -1,9 +1,13 @@
 // The virtual drive page: its states, the folder browser's request and
-// preselection, the batch files' exact lines, and subst run for real by the
-// command interpreter from a batch file that is gone afterwards.
+// preselection, the batch files' exact lines, a batch file that nothing else
+// can change while it runs, and subst run for real by the system's command
+// interpreter from a batch file that is gone afterwards.
 #include "pages/utilities/frmVDrives.h"
+#include "ui/SystemFolders.h"
+#include "ui/win/Handles.h"
 #include "ui/win/Text.h"
 
+#include "tests/wine/support/PlantedTools.h"
 #include "tests/wine/support/TestFiles.h"
 #include "tests/wine/support/TestSupport.h"
 
@@ -12,6 +16,7 @@
 #include <cwctype>
 #include <initializer_list>
 #include <string>
+#include <vector>
 
 using testing_support::FileExists;
 
@@ -95,7 +100,7 @@ protected:
     // The batch file as the command interpreter finds it while it runs.
     void KeepBatchFile(const wchar_t* name)
     {
-        seam.whileCommandLineRuns = [this, name](const std::wstring&) {
+        seam.whileProgramRuns = [this, name](const effects::Command&) {
             batchText = win::FromAnsi(testing_support::ReadBytes(programFolder + L"\\" + name));
         };
     }
@@ -134,7 +139,7 @@ TEST_F(VDrivesTest, GoesThroughEveryStateOfTheTableAndBack)
     EXPECT_EQ(page.txtPfad.Text(), L"");
     Press(page.cmdErstellen);
     EXPECT_EQ(State(), ConfirmCreate);
-    EXPECT_TRUE(seam.commandLines.empty());
+    EXPECT_TRUE(seam.commands.empty());
     Press(page.cmdCancle);
     EXPECT_EQ(State(), Idle);
     EXPECT_EQ(page.Label2.Caption(), L"Text:");
@@ -167,9 +172,10 @@ TEST_F(VDrivesTest, TheBatchFilesHoldTheLetterAndTheShortPathAndAreGoneAfterThei
     const std::wstring shortPath = FrmVDrives::GetShortPath(folder);
     ASSERT_EQ(shortPath.find(L' '), std::wstring::npos);
     EXPECT_EQ(batchText, L"@echo off\r\nsubst K: " + shortPath + L"\r\n");
-    ASSERT_EQ(seam.commandLines.size(), 1u);
-    EXPECT_EQ(seam.commandLines[0].commandLine, L"cmd.exe /c \"\"" + programFolder + L"\\make.bat\"\"");
-    EXPECT_EQ(seam.commandLines[0].showWindow, SW_SHOWMINIMIZED);
+    ASSERT_EQ(seam.commands.size(), 1u);
+    EXPECT_EQ(seam.commands[0].command.program, systemfolders::InSystem(L"cmd.exe"));
+    EXPECT_EQ(seam.commands[0].command.arguments, L"/c \"\"" + programFolder + L"\\make.bat\"\"");
+    EXPECT_EQ(seam.commands[0].showWindow, SW_SHOWMINIMIZED);
     EXPECT_FALSE(FileExists(programFolder + L"\\make.bat"));
     ASSERT_EQ(seam.messages.size(), 1u);
     EXPECT_EQ(seam.messages[0].text, L"Created.");
@@ -183,7 +189,7 @@ TEST_F(VDrivesTest, TheBatchFilesHoldTheLetterAndTheShortPathAndAreGoneAfterThei
     EXPECT_EQ(batchText, L"@echo off\r\nsubst K: C:\\\r\n");
 
     KeepBatchFile(L"nomake.bat");
-    seam.commandLineExitCode = 1;
+    seam.programExitCode = 1;
     Delete(L"M:");
     EXPECT_EQ(batchText, L"@echo off\r\nsubst M: /D\r\n");
     EXPECT_FALSE(FileExists(programFolder + L"\\nomake.bat"));
@@ -196,35 +202,75 @@ TEST_F(VDrivesTest, AProgramFolderThatCannotBeWrittenIsReportedAndRunsNothing)
 {
     seam.programFolder = programFolder + L"\\missing";
     Delete(L"M:");
-    EXPECT_TRUE(seam.commandLines.empty());
+    EXPECT_TRUE(seam.commands.empty());
     ASSERT_EQ(seam.messages.size(), 1u);
     EXPECT_EQ(seam.messages[0].style, static_cast<UINT>(MB_ICONERROR));
     EXPECT_EQ(State(), Idle);
 }
 
-// The test prefix's own subst maps nothing, so the command interpreter finds the build's stand-in first.
-TEST_F(VDrivesTest, SubstRunByTheBatchFilesMapsTheFolderAndRemovesItAgain)
+TEST_F(VDrivesTest, TheBatchFileCannotBeChangedReplacedOrDeletedWhileItRuns)
 {
-    seam.runCommandLines = true;
-    std::wstring path(32767, L'\0');
-    path.resize(::GetEnvironmentVariableW(L"PATH", path.data(), 32767));
-    const std::wstring standIn = testing_support::TestProgramFolder() + L"\\subst-standin";
-    ASSERT_TRUE(FileExists(standIn + L"\\subst.exe"));
+    const std::wstring batch = programFolder + L"\\nomake.bat";
+    struct Attempts {
+        bool written, deleted, moved, read;
+    } attempts{};
+    seam.whileProgramRuns = [&](const effects::Command&) {
+        const win::unique_hfile writer(::CreateFileW(batch.c_str(), GENERIC_WRITE,
+                                                     FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                                     OPEN_EXISTING, 0, nullptr));
+        attempts.written = static_cast<bool>(writer);
+        attempts.deleted = ::DeleteFileW(batch.c_str()) != FALSE;
+        attempts.moved = ::MoveFileW(batch.c_str(), (batch + L".moved").c_str()) != FALSE;
+        // As the command interpreter opens it.
+        const win::unique_hfile reader(::CreateFileW(batch.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                                     nullptr, OPEN_EXISTING, 0, nullptr));
+        attempts.read = static_cast<bool>(reader);
+    };
+    Delete(L"M:");
+    EXPECT_FALSE(attempts.written);
+    EXPECT_FALSE(attempts.deleted);
+    EXPECT_FALSE(attempts.moved);
+    EXPECT_TRUE(attempts.read);
+    EXPECT_FALSE(FileExists(batch) || FileExists(batch + L".moved"));
+    ASSERT_EQ(seam.messages.size(), 1u);
+    EXPECT_EQ(seam.messages[0].text, L"Removed.");
+}
+
+TEST_F(VDrivesTest, ASecondNameOfAnotherFileInTheBatchFilesPlaceGoesAndTheFileKeepsItsBytes)
+{
+    const std::wstring other = folder + L"\\other.txt";
+    testing_support::WriteBytes(other, "another program's file");
+    for (const wchar_t* name : {L"make.bat", L"nomake.bat"}) {
+        SCOPED_TRACE(::testing::PrintToString(std::wstring(name)));
+        const std::wstring batch = programFolder + L"\\" + name;
+        ASSERT_TRUE(::CreateHardLinkW(batch.c_str(), other.c_str(), nullptr));
+        KeepBatchFile(name);
+        if (name == std::wstring(L"make.bat"))
+            Create(folder, L"K:");
+        else
+            Delete(L"K:");
+        EXPECT_EQ(batchText.substr(0, 11), L"@echo off\r\n");
+        EXPECT_EQ(testing_support::ReadBytes(other), "another program's file");
+        EXPECT_FALSE(FileExists(batch));
+    }
+    EXPECT_EQ(seam.commands.size(), 2u);
+}
+
+// The harness puts a working subst into the prefix's system folder; a program
+// of the same name anywhere else only notes that it ran.
+TEST_F(VDrivesTest, SubstRunByTheSystemsCommandInterpreterMapsTheFolderAndRemovesItAgain)
+{
+    testing_support::PlantedTools planted{L"cmd.exe", L"subst.exe"};
+    seam.runPrograms = true;
     std::wstring letter;
     for (wchar_t c = L'Y'; c > L'D' && letter.empty(); --c)
         if (!(::GetLogicalDrives() & (1u << (c - L'A'))))
             letter = std::wstring(1, c) + L":";
-    // Whatever the test ends with, the prefix loses the letter and the test's path.
-    struct Restore {
-        const std::wstring& path;
+    // Whatever the test ends with, the prefix loses the letter.
+    struct Unmap {
         const std::wstring& letter;
-        ~Restore()
-        {
-            ::DefineDosDeviceW(DDD_REMOVE_DEFINITION, letter.c_str(), nullptr);
-            ::SetEnvironmentVariableW(L"PATH", path.c_str());
-        }
-    } restore{path, letter};
-    ::SetEnvironmentVariableW(L"PATH", (standIn + L";" + path).c_str());
+        ~Unmap() { ::DefineDosDeviceW(DDD_REMOVE_DEFINITION, letter.c_str(), nullptr); }
+    } unmap{letter};
     const auto target = [&letter] {
         wchar_t mapped[MAX_PATH] = L"";
         return ::QueryDosDeviceW(letter.c_str(), mapped, MAX_PATH) ? std::wstring(mapped) : std::wstring();
@@ -243,6 +289,7 @@ TEST_F(VDrivesTest, SubstRunByTheBatchFilesMapsTheFolderAndRemovesItAgain)
     EXPECT_EQ(target(), L"");
     EXPECT_FALSE(listed());
     EXPECT_FALSE(FileExists(programFolder + L"\\make.bat") || FileExists(programFolder + L"\\nomake.bat"));
+    EXPECT_EQ(planted.RanElsewhere(), std::vector<std::wstring>{});
     ASSERT_EQ(seam.messages.size(), 2u);
     EXPECT_EQ(seam.messages[0].text, L"Created.");
     EXPECT_EQ(seam.messages[1].text, L"Removed.");

@@ -40,6 +40,13 @@ inline std::wstring Call()
     return data ? reinterpret_cast<const wchar_t*>(data->data()) : L"";
 }
 
+// The full path of the DLL that made the last call; "" when none ran.
+inline std::wstring Path()
+{
+    const auto data = Recorded(L"Path");
+    return data ? reinterpret_cast<const wchar_t*>(data->data()) : L"";
+}
+
 // The thread the last call ran on.
 inline DWORD Thread()
 {

@@ -1,12 +1,17 @@
-// A self-registering DLL for the registration worker's tests, built in four
+// A self-registering DLL for the registration worker's tests, built in five
 // kinds: REGISTRATION_IMMEDIATE registers and unregisters at once,
 // REGISTRATION_FAILING reports an error at once, REGISTRATION_REGISTER_ONLY
 // has no DllUnregisterServer, REGISTRATION_SLOW registers only when the test
-// lets it (or after a minute). Each call records its DLL's file name, what it
-// did and the thread it ran on (RegistrationRecord.h).
+// lets it (or after a minute), REGISTRATION_DEPENDENT registers with the help
+// of a DLL that it imports from beside it. Each call records its DLL's file
+// name and path, what it did and the thread it ran on (RegistrationRecord.h).
 #include "tests/wine/dlls/RegistrationRecord.h"
 
 #include <windows.h>
+
+#ifdef REGISTRATION_DEPENDENT
+extern "C" __declspec(dllimport) int RegistrationHelper();
+#endif
 
 namespace {
 
@@ -28,6 +33,8 @@ void Record(const wchar_t* what)
         return;
     ::RegSetValueExW(key, L"Call", 0, REG_SZ, reinterpret_cast<const BYTE*>(call),
                      static_cast<DWORD>((::lstrlenW(call) + 1) * sizeof(wchar_t)));
+    ::RegSetValueExW(key, L"Path", 0, REG_SZ, reinterpret_cast<const BYTE*>(path),
+                     static_cast<DWORD>((::lstrlenW(path) + 1) * sizeof(wchar_t)));
     const DWORD thread = ::GetCurrentThreadId();
     ::RegSetValueExW(key, L"Thread", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&thread), sizeof thread);
     ::RegCloseKey(key);
@@ -35,6 +42,10 @@ void Record(const wchar_t* what)
 
 HRESULT Finish(const wchar_t* what)
 {
+#ifdef REGISTRATION_DEPENDENT
+    if (RegistrationHelper() != 1)
+        return E_FAIL;
+#endif
     Record(what);
 #ifdef REGISTRATION_FAILING
     return E_FAIL;

@@ -43,6 +43,16 @@ ln -s -- ../windows "$links/windows"
 ln -s -- .. "$links/root"
 ln -s -- ../hddclean-ordinary "$links/ordinary"
 
+# What the program starts and loads comes from the system folder alone, so the
+# tests' stand-ins go there: subst, whose own Wine version maps nothing (and
+# which Wine would run in place of a native file of that name unless told
+# otherwise), and the system DLLs that the pages register, which Wine lacks.
+system32=$WINEPREFIX/drive_c/windows/system32
+[[ -f "$BRVT_BUILD_DIR/test-tools/subst.exe" ]] && cp -f -- "$BRVT_BUILD_DIR/test-tools/subst.exe" "$system32/"
+for dll in zipfldr.dll shimgvw.dll; do
+    [[ -f "$BRVT_BUILD_DIR/test-dlls/$dll" ]] && cp -f -- "$BRVT_BUILD_DIR/test-dlls/$dll" "$system32/"
+done
+
 # Foreground mode keeps the pid ours; setsid and the redirections detach it
 # from ctest, which would otherwise wait for its pipes.
 setsid nohup wineserver -f -p </dev/null >"$BRVT_WINE_DIR/wineserver.log" 2>&1 &
@@ -63,8 +73,19 @@ fi
 # test instead, they would hold its pipes open and ctest would wait for them.
 wine cmd /c exit </dev/null >>"$log" 2>&1
 # With no window manager on the display, Wine waits a second for one at every
-# hide of a managed window; unmanaged windows need no such wait.
-wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f </dev/null >>"$log" 2>&1
+# hide of a managed window; unmanaged windows need no such wait. And the native
+# subst above is to run, not Wine's own.
+settings=$BRVT_WINE_DIR/settings.reg
+cat >"$settings" <<'REG'
+REGEDIT4
+
+[HKEY_CURRENT_USER\Software\Wine\X11 Driver]
+"Managed"="N"
+
+[HKEY_CURRENT_USER\Software\Wine\DllOverrides]
+"subst.exe"="native"
+REG
+wine reg import "$(brvt_dos_path "$settings" "$BRVT_BUILD_DIR" "$BRVT_BUILD_DRIVE")" </dev/null >>"$log" 2>&1
 
 echo "prefix $WINEPREFIX ready on display $DISPLAY in $((SECONDS - started)) s"
 echo "drives: $(cd "$WINEPREFIX/dosdevices" && for d in *; do printf '%s -> %s  ' "$d" "$(readlink "$d")"; done)"

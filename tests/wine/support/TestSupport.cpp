@@ -85,6 +85,8 @@ bool ScriptedSeam::ShowFileDialog(HWND owner, effects::FileDialogRequest& reques
 void ScriptedSeam::ShellExecute(HWND owner, const std::wstring& file)
 {
     starts.push_back({owner, file});
+    if (runPrograms)
+        effects::Seam::ShellExecute(owner, file);
 }
 
 void ScriptedSeam::StartProcess(const std::wstring& path)
@@ -92,10 +94,10 @@ void ScriptedSeam::StartProcess(const std::wstring& path)
     processes.push_back(path);
 }
 
-bool ScriptedSeam::RunCommandLine(const std::wstring& commandLine, WORD showWindow)
+bool ScriptedSeam::RunProgram(const effects::Command& command, WORD showWindow)
 {
-    commandLines.push_back({commandLine, showWindow});
-    return !runCommandLines || effects::Seam::RunCommandLine(commandLine, showWindow);
+    commands.push_back({command, showWindow});
+    return !runPrograms || effects::Seam::RunProgram(command, showWindow);
 }
 
 effects::ServerAddress ScriptedSeam::UpdateServer()
@@ -155,15 +157,15 @@ PIDLIST_ABSOLUTE ScriptedSeam::BrowseForFolder(BROWSEINFOW& request)
     return answer.empty() ? nullptr : ::ILCreateFromPathW(answer.c_str());
 }
 
-std::optional<DWORD> ScriptedSeam::RunCommandLineToEnd(const std::wstring& commandLine, WORD showWindow,
-                                                       DWORD milliseconds)
+std::optional<DWORD> ScriptedSeam::RunProgramToEnd(const effects::Command& command, WORD showWindow,
+                                                   DWORD milliseconds)
 {
-    commandLines.push_back({commandLine, showWindow});
-    if (whileCommandLineRuns)
-        whileCommandLineRuns(commandLine);
-    if (runCommandLines)
-        return effects::Seam::RunCommandLineToEnd(commandLine, showWindow, milliseconds);
-    return commandLineExitCode;
+    commands.push_back({command, showWindow});
+    if (whileProgramRuns)
+        whileProgramRuns(command);
+    if (runPrograms)
+        return effects::Seam::RunProgramToEnd(command, showWindow, milliseconds);
+    return programExitCode;
 }
 
 void FormTest::SetUp()

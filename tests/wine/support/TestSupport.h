@@ -25,8 +25,8 @@ struct RecordedStart {
     std::wstring file;
 };
 
-struct RecordedCommandLine {
-    std::wstring commandLine;
+struct RecordedCommand {
+    effects::Command command;
     WORD showWindow;
 };
 
@@ -48,8 +48,8 @@ public:
     std::deque<std::wstring> dialogAnswers;    // "" cancels; empty queue cancels
     std::wstring programFolder;                // empty: the real one
     std::vector<std::wstring> processes;       // programs started as new processes
-    std::vector<RecordedCommandLine> commandLines;
-    bool runCommandLines = false;              // also really start them
+    std::vector<RecordedCommand> commands;
+    bool runPrograms = false;                  // also really start them, and what the shell opens
     // Nothing listens there: a test that wants an update server names its own.
     effects::ServerAddress updateServer{L"127.0.0.1", 1};
     // Called while a message box would be open, in the order of the boxes.
@@ -59,7 +59,7 @@ public:
     bool ShowFileDialog(HWND owner, effects::FileDialogRequest& request) override;
     void ShellExecute(HWND owner, const std::wstring& file) override;
     void StartProcess(const std::wstring& path) override;
-    bool RunCommandLine(const std::wstring& commandLine, WORD showWindow) override;
+    bool RunProgram(const effects::Command& command, WORD showWindow) override;
     effects::ServerAddress UpdateServer() override;
     std::wstring ProgramFolder() override;
     void EndProgram(UINT exitCode) override;
@@ -81,15 +81,15 @@ public:
     effects::ServerAddress TimeServer() override;
     bool SetSystemTime(const SYSTEMTIME& utc) override;
 
-    // The file utilities: folder browsing and command lines run to their end.
+    // The file utilities: folder browsing and programs run to their end.
     std::vector<RecordedFolderBrowse> folderBrowses;
     std::deque<std::wstring> folderAnswers;    // a folder's path; "" or an empty queue cancels
-    DWORD commandLineExitCode = 0;             // the end of a command line that is not really run
-    // Called while a command line that the caller waits for runs.
-    std::function<void(const std::wstring& commandLine)> whileCommandLineRuns;
+    DWORD programExitCode = 0;                 // the end of a program that is not really run
+    // Called while a program that the caller waits for runs.
+    std::function<void(const effects::Command& command)> whileProgramRuns;
     PIDLIST_ABSOLUTE BrowseForFolder(BROWSEINFOW& request) override;
-    std::optional<DWORD> RunCommandLineToEnd(const std::wstring& commandLine, WORD showWindow,
-                                             DWORD milliseconds) override;
+    std::optional<DWORD> RunProgramToEnd(const effects::Command& command, WORD showWindow,
+                                         DWORD milliseconds) override;
 };
 
 // Installs a fresh ScriptedSeam for each test and unloads every form afterwards.
