@@ -1,23 +1,10 @@
 #include "ui/core/CommandLine.h"
 
+#include "ui/core/FileNameRules.h"
+
 #include <algorithm>
 
 namespace commandline {
-
-namespace {
-
-wchar_t Lower(wchar_t c)
-{
-    return c >= L'A' && c <= L'Z' ? static_cast<wchar_t>(c - L'A' + L'a') : c;
-}
-
-bool SameName(std::wstring_view a, std::wstring_view b)
-{
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [](wchar_t x, wchar_t y) { return Lower(x) == Lower(y); });
-}
-
-} // namespace
 
 bool IsFullPath(std::wstring_view path)
 {
@@ -73,8 +60,9 @@ std::optional<std::wstring> ExpandKnown(std::wstring_view text, const Variables&
         if (end == std::wstring_view::npos)
             return std::nullopt;
         const std::wstring_view name = text.substr(start + 1, end - start - 1);
-        const auto value = std::find_if(known.begin(), known.end(),
-                                        [name](const auto& variable) { return SameName(variable.first, name); });
+        const auto value = std::find_if(known.begin(), known.end(), [name](const auto& variable) {
+            return filenamerules::EqualIgnoringAsciiCase(variable.first, name);
+        });
         if (name.empty() || value == known.end())
             return std::nullopt;
         expanded += value->second;
