@@ -229,8 +229,6 @@ TEST(LanguageFileInserts, MarkersTakeTheirInsertsAndLineBreaksWhereverTheTextPut
         EXPECT_EQ(language::FillInserts(c.text, c.inserts), c.filled) << testing::PrintToString(c.text);
 }
 
-} // namespace
-
 TEST(LanguageFileName, APlainNameOfAnyLanguageIsTaken)
 {
     const wchar_t* const taken[] = {
@@ -278,3 +276,5 @@ TEST(LanguageFileName, AnythingBeyondOneNameInTheFolderIsRefused)
         EXPECT_FALSE(language::IsPlainFileName(name));
     }
 }
+
+} // namespace
