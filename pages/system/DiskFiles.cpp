@@ -1,7 +1,7 @@
 #include "pages/system/DiskFiles.h"
 
 #include "pages/system/core/FileNames.h"
-#include "pages/system/core/TemporaryFolderRule.h"
+#include "pages/system/core/FolderToEmptyRule.h"
 #include "ui/Effects.h"
 #include "ui/win/Handles.h"
 
@@ -64,10 +64,10 @@ std::wstring LongPath(const std::wstring& path)
     return longPath;
 }
 
-// The folders of the system and the user that the temporary-files action must leave alone.
-tempfolder::Guarded GuardedFolders()
+// The folders of the system and the user that the quick clean-up must leave alone.
+foldertoempty::Guarded GuardedFolders()
 {
-    tempfolder::Guarded guarded;
+    foldertoempty::Guarded guarded;
     wchar_t path[MAX_PATH] = L"";
     const auto add = [&guarded, &path](UINT length) {
         if (length > 0 && length < MAX_PATH)
@@ -133,7 +133,7 @@ std::wstring FinalPath(const win::unique_hfile& folder)
 // Whether the folder is a guarded folder or a root, compared by what it is: a
 // link, another drive letter or a short name passes the names' rule. Also when
 // it cannot be opened, for then what it is stays unknown.
-bool LeadsToGuardedFolder(const std::wstring& folder, tempfolder::Guarded guarded)
+bool LeadsToGuardedFolder(const std::wstring& folder, foldertoempty::Guarded guarded)
 {
     const win::unique_hfile opened = OpenFolder(folder);
     const std::optional<Identity> identity = IdentityOf(opened);
@@ -141,13 +141,13 @@ bool LeadsToGuardedFolder(const std::wstring& folder, tempfolder::Guarded guarde
         return true;
     // The real path catches a link to a root that is not opened below, such as a removable drive's.
     const std::wstring finalPath = FinalPath(opened);
-    if (!finalPath.empty() && !tempfolder::MayEmpty(finalPath, guarded))
+    if (!finalPath.empty() && !foldertoempty::MayEmpty(finalPath, guarded))
         return true;
     // The root of the folder's own volume or share.
     wchar_t root[MAX_PATH] = L"";
     if (::GetVolumePathNameW(folder.c_str(), root, MAX_PATH))
         guarded.withAncestors.push_back(root);
-    for (const std::wstring& path : tempfolder::FoldersNotToEmpty(guarded))
+    for (const std::wstring& path : foldertoempty::FoldersNotToEmpty(guarded))
         if (IdentityOf(OpenFolder(path)) == identity)
             return true;
     return false;
@@ -213,15 +213,15 @@ std::wstring TemporaryFolder()
     return length > 0 && length <= MAX_PATH ? path : L"";
 }
 
-TemporaryFolderCheck CheckTemporaryFolder(const std::wstring& folder)
+FolderToEmptyCheck CheckFolderToEmpty(const std::wstring& folder)
 {
     const DWORD attributes = folder.empty() ? INVALID_FILE_ATTRIBUTES : ::GetFileAttributesW(folder.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY))
-        return TemporaryFolderCheck::Missing;
-    const tempfolder::Guarded guarded = GuardedFolders();
-    if (!tempfolder::MayEmpty(LongPath(folder), guarded) || LeadsToGuardedFolder(folder, guarded))
-        return TemporaryFolderCheck::NotTemporary;
-    return TemporaryFolderCheck::Usable;
+        return FolderToEmptyCheck::Missing;
+    const foldertoempty::Guarded guarded = GuardedFolders();
+    if (!foldertoempty::MayEmpty(LongPath(folder), guarded) || LeadsToGuardedFolder(folder, guarded))
+        return FolderToEmptyCheck::Guarded;
+    return FolderToEmptyCheck::Usable;
 }
 
 } // namespace diskfiles

@@ -30,11 +30,11 @@ std::optional<std::vector<std::wstring>> SubfolderNames(const std::wstring& fold
 // The user's temporary folder as the system names it; "" when it names none.
 std::wstring TemporaryFolder();
 
-// Whether the temporary-files action may empty a folder: one that exists and
+// Whether the quick clean-up may empty a folder: one that exists and
 // is no drive root, Windows, system, program-files or profile folder, nor one
 // above them, nor the program's own folder or the install root above it, by
 // whatever name it is reached (a link, another drive letter, "\\.\C:\...").
-enum class TemporaryFolderCheck { Usable, Missing, NotTemporary };
-TemporaryFolderCheck CheckTemporaryFolder(const std::wstring& folder);
+enum class FolderToEmptyCheck { Usable, Missing, Guarded };
+FolderToEmptyCheck CheckFolderToEmpty(const std::wstring& folder);
 
 } // namespace diskfiles

@@ -106,16 +106,16 @@ void FrmHDDCLean::cmdTempOrdner_Click()
     // A warning only: the folder is emptied whatever the user does with it.
     MsgBox(txtBeachten.Text(), MB_ICONEXCLAMATION);
     const std::wstring folder = diskfiles::TemporaryFolder();
-    switch (diskfiles::CheckTemporaryFolder(folder)) {
-    case diskfiles::TemporaryFolderCheck::Usable:
+    switch (diskfiles::CheckFolderToEmpty(folder)) {
+    case diskfiles::FolderToEmptyCheck::Usable:
         EmptyFolder(folder);
         MsgBox(txtErfolgreich.Text(), MB_ICONINFORMATION);
         break;
-    case diskfiles::TemporaryFolderCheck::Missing:
+    case diskfiles::FolderToEmptyCheck::Missing:
         MsgBox(basLAnguageSelector::LanguageText(2840, L"The temporary folder %1 does not exist. Nothing has been deleted.", {folder}),
                MB_ICONEXCLAMATION);
         break;
-    case diskfiles::TemporaryFolderCheck::NotTemporary:
+    case diskfiles::FolderToEmptyCheck::Guarded:
         // TMP or TEMP naming such a folder, or the system falling back to the Windows folder.
         MsgBox(basLAnguageSelector::LanguageText(2850,
                                                 L"The temporary folder is set to %1, a folder that holds more than "

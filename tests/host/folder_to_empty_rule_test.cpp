@@ -1,5 +1,5 @@
-// Which folders the temporary-files action may empty, against a machine laid out as a test table.
-#include "pages/system/core/TemporaryFolderRule.h"
+// Which folders the quick clean-up may empty, against a machine laid out as a test table.
+#include "pages/system/core/FolderToEmptyRule.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,7 @@
 
 namespace {
 
-TEST(TemporaryFolderRule, PathsAreSpelledOneWay)
+TEST(FolderToEmptyRule, PathsAreSpelledOneWay)
 {
     const std::pair<const wchar_t*, const wchar_t*> cases[] = {
         {L"c:\\Windows\\", L"C:\\WINDOWS"},
@@ -38,12 +38,12 @@ TEST(TemporaryFolderRule, PathsAreSpelledOneWay)
         {L"", L""},
     };
     for (const auto& [path, normalised] : cases)
-        EXPECT_EQ(tempfolder::Normalised(path), normalised) << std::string(path, path + std::wcslen(path));
+        EXPECT_EQ(foldertoempty::Normalised(path), normalised) << std::string(path, path + std::wcslen(path));
 }
 
-TEST(TemporaryFolderRule, RefusesRootsTheSystemsFoldersAndWhatLiesAboveThem)
+TEST(FolderToEmptyRule, RefusesRootsTheSystemsFoldersAndWhatLiesAboveThem)
 {
-    const tempfolder::Guarded machine{
+    const foldertoempty::Guarded machine{
         {L"C:\\Windows", L"C:\\Windows\\system32", L"C:\\Program Files", L"C:\\Program Files (x86)",
          L"C:\\Users\\Ann", L""},
         L"D:\\Tools\\Brevantor\\main"};
@@ -77,19 +77,19 @@ TEST(TemporaryFolderRule, RefusesRootsTheSystemsFoldersAndWhatLiesAboveThem)
         {L"", false},
     };
     for (const auto& [folder, allowed] : cases)
-        EXPECT_EQ(tempfolder::MayEmpty(folder, machine), allowed) << std::string(folder, folder + std::wcslen(folder));
+        EXPECT_EQ(foldertoempty::MayEmpty(folder, machine), allowed) << std::string(folder, folder + std::wcslen(folder));
 }
 
 // The folders whose identity the Windows side compares with the temporary folder's.
-TEST(TemporaryFolderRule, ListsEachGuardedFolderOnceWithWhatLiesAboveIt)
+TEST(FolderToEmptyRule, ListsEachGuardedFolderOnceWithWhatLiesAboveIt)
 {
-    const tempfolder::Guarded machine{{L"c:\\windows\\system32", L"C:\\Windows", L"D:\\", L"", L"\\\\server\\share\\a"},
+    const foldertoempty::Guarded machine{{L"c:\\windows\\system32", L"C:\\Windows", L"D:\\", L"", L"\\\\server\\share\\a"},
                                       L"C:\\Tools\\Brevantor\\main\\"};
     const std::vector<std::wstring> expected{
         L"C:\\WINDOWS\\SYSTEM32", L"C:\\WINDOWS", L"C:\\", L"D:\\", L"\\\\SERVER\\SHARE\\A", L"\\\\SERVER\\SHARE\\",
         L"C:\\TOOLS\\BREVANTOR\\MAIN", L"C:\\TOOLS\\BREVANTOR"};
-    EXPECT_EQ(tempfolder::FoldersNotToEmpty(machine), expected);
-    EXPECT_EQ(tempfolder::FoldersNotToEmpty({{}, L""}), std::vector<std::wstring>());
+    EXPECT_EQ(foldertoempty::FoldersNotToEmpty(machine), expected);
+    EXPECT_EQ(foldertoempty::FoldersNotToEmpty({{}, L""}), std::vector<std::wstring>());
 }
 
 } // namespace

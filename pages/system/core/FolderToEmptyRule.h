@@ -1,15 +1,15 @@
 #pragma once
-// Which folder the temporary-files action may empty. TMP or TEMP may name any
-// folder, and the system falls back to the Windows folder when neither is set;
-// emptying a drive root, the Windows folder or the profile would destroy files
-// that are no temporary files.
+// Which folder the disk cleaner's quick clean-up may empty. TMP or TEMP may
+// name any folder, and the system falls back to the Windows folder when neither
+// is set; emptying a drive root, the Windows folder or the profile would destroy
+// files that are no temporary files.
 #include <string>
 #include <string_view>
 #include <vector>
 
-namespace tempfolder {
+namespace foldertoempty {
 
-// The folders the action must never empty.
+// The folders the quick clean-up must never empty.
 struct Guarded {
     // The Windows, system, program-files and profile folders and the drive
     // roots: neither these nor any folder above them.
@@ -30,9 +30,9 @@ std::wstring Normalised(std::wstring_view path);
 // every folder above them up to the root, the program folder and the install root.
 std::vector<std::wstring> FoldersNotToEmpty(const Guarded& guarded);
 
-// Whether the temporary-files action may delete the files of `folder`: one
+// Whether the quick clean-up may delete the files of `folder`: one
 // below a root and none of FoldersNotToEmpty. Paths are compared without case,
 // after normalising; the caller gives long names.
 bool MayEmpty(std::wstring_view folder, const Guarded& guarded);
 
-} // namespace tempfolder
+} // namespace foldertoempty

@@ -1,8 +1,8 @@
-#include "pages/system/core/TemporaryFolderRule.h"
+#include "pages/system/core/FolderToEmptyRule.h"
 
 #include <algorithm>
 
-namespace tempfolder {
+namespace foldertoempty {
 
 namespace {
 
@@ -134,4 +134,4 @@ bool MayEmpty(std::wstring_view folder, const Guarded& guarded)
     return std::find(guardedFolders.begin(), guardedFolders.end(), path) == guardedFolders.end();
 }
 
-} // namespace tempfolder
+} // namespace foldertoempty
