@@ -506,45 +506,96 @@ TEST_F(HDDCleanTest, AFolderThatHoldsMoreThanTemporaryFilesIsNeverEmptied)
     EXPECT_EQ(seam.messages[1].style, static_cast<UINT>(MB_ICONEXCLAMATION));
 }
 
-// Points the user's cookies folder elsewhere; the prefix is thrown away after the run.
-void SetCookiesFolder(const std::wstring& path)
-{
-    win::unique_hkey key;
-    ::RegOpenKeyExW(HKEY_CURRENT_USER, L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders", 0,
-                    KEY_SET_VALUE, key.put());
-    ::RegSetValueExW(key.get(), L"Cookies", 0, REG_EXPAND_SZ, reinterpret_cast<const BYTE*>(path.c_str()),
-                     static_cast<DWORD>((path.size() + 1) * sizeof(wchar_t)));
-}
+// Points the user's cookies folder elsewhere for one test case, and back to the prefix's own at the end.
+class CookiesFolder {
+public:
+    explicit CookiesFolder(const std::wstring& path) { Set(path); }
+    CookiesFolder(const CookiesFolder&) = delete;
+    CookiesFolder& operator=(const CookiesFolder&) = delete;
+    ~CookiesFolder() { Set(L"%USERPROFILE%\\AppData\\Local\\Microsoft\\Windows\\INetCookies"); }
+
+private:
+    static void Set(const std::wstring& path)
+    {
+        win::unique_hkey key;
+        ::RegOpenKeyExW(HKEY_CURRENT_USER,
+                        L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders", 0,
+                        KEY_SET_VALUE, key.put());
+        ::RegSetValueExW(key.get(), L"Cookies", 0, REG_EXPAND_SZ, reinterpret_cast<const BYTE*>(path.c_str()),
+                         static_cast<DWORD>((path.size() + 1) * sizeof(wchar_t)));
+    }
+};
 
 TEST_F(HDDCleanTest, TheCookiesFolderIsEmptiedNotRemoved)
 {
-    const std::wstring cookies = Folder(L"cookies");
-    SetCookiesFolder(cookies);
-    const win::unique_hfile held = FillFolder(cookies);
+    const std::wstring profile = UserProfile();
+    // A folder of the user's choice, and where the Windows versions keep the cookies.
+    const std::wstring cases[] = {
+        Folder(L"cookies"),
+        profile + L"\\AppData\\Local\\Microsoft\\Windows\\INetCookies",
+        profile + L"\\AppData\\Roaming\\Microsoft\\Windows\\Cookies",
+        profile + L"\\Cookies",
+    };
     FrmHDDCLean& page = Page();
-    Click(page.cmdCookies.Hwnd());
-    SetCookiesFolder(L"%USERPROFILE%\\AppData\\Local\\Microsoft\\Windows\\INetCookies");
+    for (const std::wstring& cookies : cases) {
+        SCOPED_TRACE(std::string(cookies.begin(), cookies.end()));
+        const int made = ::SHCreateDirectoryExW(nullptr, cookies.c_str(), nullptr);
+        ASSERT_TRUE(made == ERROR_SUCCESS || made == ERROR_ALREADY_EXISTS);
+        seam.messages.clear();
+        {
+            const CookiesFolder setting(cookies);
+            const win::unique_hfile held = FillFolder(cookies);
+            Click(page.cmdCookies.Hwnd());
+            ExpectEmptied(cookies);
+        }
+        RemoveWhatWasLeft(cookies);
+        ASSERT_EQ(seam.messages.size(), 1u);
+        EXPECT_EQ(seam.messages[0].text, L"The cookies have been deleted.");
+        EXPECT_EQ(seam.messages[0].style, static_cast<UINT>(MB_ICONINFORMATION));
+    }
+}
 
-    ExpectEmptied(cookies);
+TEST_F(HDDCleanTest, ACookiesFolderThatIsMissingOrHoldsMoreThanCookiesIsLeftAlone)
+{
+    const std::wstring fonts = WindowsFolder() + L"\\Fonts";
+    const std::wstring canary = fonts + L"\\hddclean-canary.txt";
+    MakeFile(canary, FILE_ATTRIBUTE_HIDDEN);
+    FrmHDDCLean& page = Page();
+    {
+        const CookiesFolder setting(fonts);
+        Click(page.cmdCookies.Hwnd());
+    }
+    EXPECT_TRUE(Exists(canary));
+    ::SetFileAttributesW(canary.c_str(), FILE_ATTRIBUTE_NORMAL);
+    ::DeleteFileW(canary.c_str());
     ASSERT_EQ(seam.messages.size(), 1u);
-    EXPECT_EQ(seam.messages[0].text, L"The cookies have been deleted.");
-    EXPECT_EQ(seam.messages[0].style, static_cast<UINT>(MB_ICONINFORMATION));
+    EXPECT_EQ(seam.messages[0].text, L"The cookies folder is set to " + fonts +
+                                         L", a folder that holds more than cookies. Nothing has been deleted.");
+    EXPECT_EQ(seam.messages[0].style, static_cast<UINT>(MB_ICONEXCLAMATION));
 
-    // On a drive that does not exist the shell gives no path; "\" alone would be
-    // the root of the current drive, here the throwaway prefix's.
-    SetCookiesFolder(L"q:\\nowhere\\Cookies");
+    // Not found: no folder there, a file in its place (the shell gives its path),
+    // or a drive that does not exist. For the last the shell gives no path, and
+    // "\" alone would be the root of the current drive, here the throwaway prefix's.
+    const std::wstring file = scratch_ + L"\\cookies.txt";
+    MakeFile(file);
     wchar_t previous[MAX_PATH] = L"";
     ::GetCurrentDirectoryW(MAX_PATH, previous);
     ASSERT_TRUE(::SetCurrentDirectoryW(L"C:\\windows"));
     MakeFile(L"C:\\hddclean-canary.txt");
-    Click(page.cmdCookies.Hwnd());
+    for (const std::wstring& missing : {scratch_ + L"\\missing", file, std::wstring(L"q:\\nowhere\\Cookies")}) {
+        SCOPED_TRACE(std::string(missing.begin(), missing.end()));
+        seam.messages.clear();
+        {
+            const CookiesFolder setting(missing);
+            Click(page.cmdCookies.Hwnd());
+        }
+        ASSERT_EQ(seam.messages.size(), 1u);
+        EXPECT_EQ(seam.messages[0].text, L"Cookies folder not found !");
+        EXPECT_EQ(seam.messages[0].style, static_cast<UINT>(MB_ICONEXCLAMATION));
+    }
     ::SetCurrentDirectoryW(previous);
-    SetCookiesFolder(L"%USERPROFILE%\\AppData\\Local\\Microsoft\\Windows\\INetCookies");
     EXPECT_TRUE(Exists(L"C:\\hddclean-canary.txt"));
     ::DeleteFileW(L"C:\\hddclean-canary.txt");
-    ASSERT_EQ(seam.messages.size(), 2u);
-    EXPECT_EQ(seam.messages[1].text, L"Cookies folder not found !");
-    EXPECT_EQ(seam.messages[1].style, static_cast<UINT>(MB_ICONEXCLAMATION));
 }
 
 } // namespace
