@@ -30,11 +30,14 @@ std::optional<std::vector<std::wstring>> SubfolderNames(const std::wstring& fold
 // The user's temporary folder as the system names it; "" when it names none.
 std::wstring TemporaryFolder();
 
-// Whether the temporary-files action may empty a folder: one that exists and
-// is no drive root, Windows, system, program-files or profile folder, nor one
-// above them, nor the program's own folder or the install root above it, by
-// whatever name it is reached (a link, another drive letter, "\\.\C:\...").
-enum class TemporaryFolderCheck { Usable, Missing, NotTemporary };
-TemporaryFolderCheck CheckTemporaryFolder(const std::wstring& folder);
+// Whether the quick clean-up (the temporary folder, the cookies folder) may
+// empty a folder: one that exists and that foldertoempty::MayEmpty allows
+// under each name it goes by: the one given, the real one with links resolved,
+// and those of the guarded folders met on the way up from either, so that a
+// link, another drive letter, a short name or "\\.\C:\..." passes for no
+// other folder. Where the system tells no real path (Windows XP), a link on
+// the way makes the folder Guarded.
+enum class FolderToEmptyCheck { Usable, Missing, Guarded };
+FolderToEmptyCheck CheckFolderToEmpty(const std::wstring& folder);
 
 } // namespace diskfiles

@@ -17,13 +17,11 @@ namespace {
 
 constexpr ui::Font PathFont{L"MS Sans Serif", 9.75};
 
-// Deletes the files of a folder, not its subfolders; a file that cannot go
-// (in use, read-only) stays and the others go all the same.
+// Deletes the files of a folder that diskfiles::CheckFolderToEmpty allows, not
+// its subfolders; a file that cannot go (in use, read-only) stays and the
+// others go all the same.
 void EmptyFolder(const std::wstring& folder)
 {
-    // An empty path would make "\" the folder: the root of the current drive.
-    if (folder.empty())
-        return;
     const std::wstring path = filenames::WithClosingBackslash(folder);
     if (const auto names = diskfiles::FileNames(path))
         for (const std::wstring& name : *names)
@@ -90,40 +88,48 @@ void FrmHDDCLean::cmdClipBoard_Click()
     MsgBox(txtClipboard.Text(), MB_ICONINFORMATION);
 }
 
+void FrmHDDCLean::EmptyWhenAllowed(const std::wstring& folder, const QuickActionTexts& texts)
+{
+    switch (diskfiles::CheckFolderToEmpty(folder)) {
+    case diskfiles::FolderToEmptyCheck::Usable:
+        EmptyFolder(folder);
+        MsgBox(texts.emptied, MB_ICONINFORMATION);
+        break;
+    case diskfiles::FolderToEmptyCheck::Missing:
+        MsgBox(texts.missing, MB_ICONEXCLAMATION);
+        break;
+    case diskfiles::FolderToEmptyCheck::Guarded:
+        MsgBox(texts.guarded, MB_ICONEXCLAMATION);
+        break;
+    }
+}
+
 void FrmHDDCLean::cmdCookies_Click()
 {
+    // The shell folder is the user's to point anywhere, as TMP is.
     const std::wstring cookies = GetSpecialFolderPath(CSIDL_COOKIES);
-    if (cookies.empty()) {
-        MsgBox(basLAnguageSelector::LanguageText(2810, L"Cookies folder not found !"), MB_ICONEXCLAMATION);
-        return;
-    }
-    EmptyFolder(cookies);
-    MsgBox(txtCookies.Text(), MB_ICONINFORMATION);
+    EmptyWhenAllowed(cookies, {txtCookies.Text(),
+                               basLAnguageSelector::LanguageText(2810, L"Cookies folder not found !"),
+                               basLAnguageSelector::LanguageText(2880,
+                                                                L"The cookies folder is set to %1, a folder that "
+                                                                L"holds more than cookies. Nothing has been deleted.",
+                                                                {cookies})});
 }
 
 void FrmHDDCLean::cmdTempOrdner_Click()
 {
     // A warning only: the folder is emptied whatever the user does with it.
     MsgBox(txtBeachten.Text(), MB_ICONEXCLAMATION);
+    // TMP or TEMP may name any folder, and the system falls back to the Windows folder.
     const std::wstring folder = diskfiles::TemporaryFolder();
-    switch (diskfiles::CheckTemporaryFolder(folder)) {
-    case diskfiles::TemporaryFolderCheck::Usable:
-        EmptyFolder(folder);
-        MsgBox(txtErfolgreich.Text(), MB_ICONINFORMATION);
-        break;
-    case diskfiles::TemporaryFolderCheck::Missing:
-        MsgBox(basLAnguageSelector::LanguageText(2840, L"The temporary folder %1 does not exist. Nothing has been deleted.", {folder}),
-               MB_ICONEXCLAMATION);
-        break;
-    case diskfiles::TemporaryFolderCheck::NotTemporary:
-        // TMP or TEMP naming such a folder, or the system falling back to the Windows folder.
-        MsgBox(basLAnguageSelector::LanguageText(2850,
-                                                L"The temporary folder is set to %1, a folder that holds more than "
-                                                L"temporary files. Nothing has been deleted.",
-                                                {folder}),
-               MB_ICONEXCLAMATION);
-        break;
-    }
+    EmptyWhenAllowed(folder, {txtErfolgreich.Text(),
+                              basLAnguageSelector::LanguageText(
+                                  2840, L"The temporary folder %1 does not exist. Nothing has been deleted.", {folder}),
+                              basLAnguageSelector::LanguageText(2850,
+                                                               L"The temporary folder is set to %1, a folder that "
+                                                               L"holds more than temporary files. Nothing has been "
+                                                               L"deleted.",
+                                                               {folder})});
 }
 
 void FrmHDDCLean::cmdSucheStarten_Click()

@@ -45,6 +45,15 @@ protected:
     void Form_Load() override;
 
 private:
+    // What a quick action tells once it has emptied its folder, or why it left it alone.
+    struct QuickActionTexts {
+        std::wstring emptied;
+        std::wstring missing;
+        std::wstring guarded;
+    };
+    // Empties the folder when diskfiles::CheckFolderToEmpty allows it.
+    void EmptyWhenAllowed(const std::wstring& folder, const QuickActionTexts& texts);
+
     void cmdClipBoard_Click();
     void cmdCookies_Click();
     void cmdTempOrdner_Click();

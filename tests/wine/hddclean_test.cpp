@@ -290,6 +290,13 @@ void ExpectEmptied(const std::wstring& folder)
     EXPECT_TRUE(Exists(folder + L"\\sub\\inner.txt")) << "subfolders are left alone";
 }
 
+// What ExpectEmptied leaves of a filled folder, removed once the held file is let go.
+void RemoveWhatWasLeft(const std::wstring& folder)
+{
+    ::DeleteFileW((folder + L"\\held.txt").c_str());
+    testing_support::RemoveTree(folder + L"\\sub");
+}
+
 // Sets environment variables for one test case; "" removes one. The old values come back at the end.
 class Environment {
 public:
@@ -317,14 +324,32 @@ private:
 // The harness's symbolic links: profile, windows, root (to C:\) and ordinary (to an ordinary folder).
 const std::wstring Links = L"C:\\hddclean-links";
 
+// The build drive reaches drive C through the prefix in the build folder.
+std::wstring DriveCOnTheBuildDrive()
+{
+    return TestProgramFolder() + L"\\wine-test\\prefix\\drive_c";
+}
+
+std::wstring WindowsFolder()
+{
+    wchar_t path[MAX_PATH] = L"";
+    ::GetWindowsDirectoryW(path, MAX_PATH);
+    return path;
+}
+
 const std::wstring TemporaryWarning =
     L"Please close all other programs first. Files that are still in use will be skipped.";
 
-std::wstring UserProfile()
+std::wstring ShellFolder(int folder)
 {
     wchar_t path[MAX_PATH] = L"";
-    ::SHGetFolderPathW(nullptr, CSIDL_PROFILE, nullptr, SHGFP_TYPE_CURRENT, path);
+    ::SHGetFolderPathW(nullptr, folder, nullptr, SHGFP_TYPE_CURRENT, path);
     return path;
+}
+
+std::wstring UserProfile()
+{
+    return ShellFolder(CSIDL_PROFILE);
 }
 
 TEST_F(HDDCleanTest, ATemporaryFolderBelowTheProfileIsEmptiedAfterAWarningThatCannotCancel)
@@ -347,44 +372,58 @@ TEST_F(HDDCleanTest, ATemporaryFolderBelowTheProfileIsEmptiedAfterAWarningThatCa
     EXPECT_EQ(seam.messages[1].style, static_cast<UINT>(MB_ICONINFORMATION));
 }
 
-TEST_F(HDDCleanTest, AnOrdinaryFolderReachedThroughALinkIsEmptied)
+TEST_F(HDDCleanTest, AnOrdinaryOrWindowsTemporaryFolderIsEmptiedWhicheverNameLeadsToIt)
 {
-    const std::wstring link = Links + L"\\ordinary";
-    {
-        const win::unique_hfile held = FillFolder(link);
-        const Environment environment{{L"TMP", link}, {L"TEMP", link}};
-        Click(Page().cmdTempOrdner.Hwnd());
-        ExpectEmptied(link);
+    const std::wstring inWindowsTemp = WindowsFolder() + L"\\Temp\\hddclean-temp";
+    ASSERT_TRUE(::CreateDirectoryW(inWindowsTemp.c_str(), nullptr));
+    const std::pair<const char*, std::wstring> cases[] = {
+        {"an ordinary folder through a link", Links + L"\\ordinary"},
+        {"a folder in the Windows Temp folder", inWindowsTemp},
+        {"that folder through a link to the Windows folder", Links + L"\\windows\\Temp\\hddclean-temp"},
+        {"that folder on the build drive", DriveCOnTheBuildDrive() + inWindowsTemp.substr(2)},
+    };
+    FrmHDDCLean& page = Page();
+    for (const auto& [what, folder] : cases) {
+        SCOPED_TRACE(what);
+        seam.messages.clear();
+        {
+            const win::unique_hfile held = FillFolder(folder);
+            const Environment environment{{L"TMP", folder}, {L"TEMP", folder}};
+            Click(page.cmdTempOrdner.Hwnd());
+            ExpectEmptied(folder);
+        }
+        RemoveWhatWasLeft(folder);
+        ASSERT_EQ(seam.messages.size(), 2u);
+        EXPECT_EQ(seam.messages[1].text, L"The temporary folder has been emptied.");
     }
-    ::DeleteFileW((link + L"\\held.txt").c_str());
-    testing_support::RemoveTree(link + L"\\sub");
-    ASSERT_EQ(seam.messages.size(), 2u);
-    EXPECT_EQ(seam.messages[1].text, L"The temporary folder has been emptied.");
+    testing_support::RemoveTree(inWindowsTemp);
 }
 
 TEST_F(HDDCleanTest, AFolderThatHoldsMoreThanTemporaryFilesIsNeverEmptied)
 {
+    const std::wstring windows = WindowsFolder();
     wchar_t path[MAX_PATH] = L"";
-    ::GetWindowsDirectoryW(path, MAX_PATH);
-    const std::wstring windows = path;
     ::GetSystemDirectoryW(path, MAX_PATH);
     const std::wstring system = path;
-    ::SHGetFolderPathW(nullptr, CSIDL_PROGRAM_FILES, nullptr, SHGFP_TYPE_CURRENT, path);
-    const std::wstring programFiles = path;
+    const std::wstring programFiles = ShellFolder(CSIDL_PROGRAM_FILES);
     ASSERT_GT(::GetShortPathNameW(programFiles.c_str(), path, MAX_PATH), 0u);
     const std::wstring programFilesShort = path;
     ASSERT_NE(programFilesShort, programFiles) << "the short name is to be tried";
     const std::wstring profile = UserProfile();
     ASSERT_TRUE(Exists(Links + L"\\profile\\AppData")) << "the harness made no links";
-    // The build drive reaches drive C through the prefix in the build folder.
-    const std::wstring driveCOnTheBuildDrive = TestProgramFolder() + L"\\wine-test\\prefix\\drive_c";
+    const std::wstring driveCOnTheBuildDrive = DriveCOnTheBuildDrive();
     ASSERT_TRUE(Exists(driveCOnTheBuildDrive + windows.substr(2)));
+    // The harness's link from the Windows Temp folder to the drivers.
+    const std::wstring drivers = system + L"\\drivers";
+    const std::wstring linkInWindowsTemp = windows + L"\\Temp\\hddclean-drivers";
+    ASSERT_TRUE(::GetFileAttributesW(linkInWindowsTemp.c_str()) & FILE_ATTRIBUTE_REPARSE_POINT);
     // The language file comes from the real program folder first.
     FrmHDDCLean& page = Page();
     // The program runs from its install root on drive C, named through the build drive.
     const std::wstring installRoot = L"C:\\hddclean-install";
     ::CreateDirectoryW(installRoot.c_str(), nullptr);
     ::CreateDirectoryW((installRoot + L"\\main").c_str(), nullptr);
+    ::CreateDirectoryW((installRoot + L"\\Temp").c_str(), nullptr);
     const std::wstring program = driveCOnTheBuildDrive + installRoot.substr(2) + L"\\main";
     seam.programFolder = program;
     std::wstring programUpper = program;
@@ -396,7 +435,7 @@ TEST_F(HDDCleanTest, AFolderThatHoldsMoreThanTemporaryFilesIsNeverEmptied)
         std::wstring profile;  // USERPROFILE
         std::wstring folder;   // the folder that must keep its files
     };
-    const Case cases[] = {
+    std::vector<Case> cases{
         {"drive root", L"C:\\", profile, L"C:"},
         {"Windows folder", windows + L"\\", profile, windows},
         {"Windows folder reached by ..", system + L"\\..", profile, windows},
@@ -419,7 +458,23 @@ TEST_F(HDDCleanTest, AFolderThatHoldsMoreThanTemporaryFilesIsNeverEmptied)
         {"drive C's root on the build drive", driveCOnTheBuildDrive, profile, L"C:"},
         {"profile on the build drive", driveCOnTheBuildDrive + profile.substr(2), profile, profile},
         {"Windows' fallback when nothing is set", L"", L"", windows},
+        // Inside the Windows, program-files and install folders, and the user's shell folders.
+        {"Fonts folder", windows + L"\\Fonts", profile, windows + L"\\Fonts"},
+        {"drivers folder", drivers, profile, drivers},
+        {"Common Files", ShellFolder(CSIDL_PROGRAM_FILES_COMMON), profile, ShellFolder(CSIDL_PROGRAM_FILES_COMMON)},
+        {"a folder inside the install root", installRoot + L"\\Temp", profile, installRoot + L"\\Temp"},
+        {"Desktop", ShellFolder(CSIDL_DESKTOPDIRECTORY), profile, ShellFolder(CSIDL_DESKTOPDIRECTORY)},
+        {"Documents", ShellFolder(CSIDL_PERSONAL), profile, ShellFolder(CSIDL_PERSONAL)},
+        {"the Fonts through a link to the Windows folder", Links + L"\\windows\\Fonts", profile, windows + L"\\Fonts"},
+        {"drivers on the build drive", driveCOnTheBuildDrive + drivers.substr(2), profile, drivers},
+        {"a link in the Windows Temp folder to the drivers", linkInWindowsTemp, profile, drivers},
     };
+    const std::wstring programFilesX86 = ShellFolder(CSIDL_PROGRAM_FILESX86);
+    if (!programFilesX86.empty() && Exists(programFilesX86)) {
+        const std::wstring commonFilesX86 = ShellFolder(CSIDL_PROGRAM_FILES_COMMONX86);
+        cases.push_back({"Program Files (x86)", programFilesX86, profile, programFilesX86});
+        cases.push_back({"Common Files (x86)", commonFilesX86, profile, commonFilesX86});
+    }
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         const std::wstring canary = c.folder + L"\\hddclean-canary.txt";
@@ -451,45 +506,96 @@ TEST_F(HDDCleanTest, AFolderThatHoldsMoreThanTemporaryFilesIsNeverEmptied)
     EXPECT_EQ(seam.messages[1].style, static_cast<UINT>(MB_ICONEXCLAMATION));
 }
 
-// Points the user's cookies folder elsewhere; the prefix is thrown away after the run.
-void SetCookiesFolder(const std::wstring& path)
-{
-    win::unique_hkey key;
-    ::RegOpenKeyExW(HKEY_CURRENT_USER, L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders", 0,
-                    KEY_SET_VALUE, key.put());
-    ::RegSetValueExW(key.get(), L"Cookies", 0, REG_EXPAND_SZ, reinterpret_cast<const BYTE*>(path.c_str()),
-                     static_cast<DWORD>((path.size() + 1) * sizeof(wchar_t)));
-}
+// Points the user's cookies folder elsewhere for one test case, and back to the prefix's own at the end.
+class CookiesFolder {
+public:
+    explicit CookiesFolder(const std::wstring& path) { Set(path); }
+    CookiesFolder(const CookiesFolder&) = delete;
+    CookiesFolder& operator=(const CookiesFolder&) = delete;
+    ~CookiesFolder() { Set(L"%USERPROFILE%\\AppData\\Local\\Microsoft\\Windows\\INetCookies"); }
+
+private:
+    static void Set(const std::wstring& path)
+    {
+        win::unique_hkey key;
+        ::RegOpenKeyExW(HKEY_CURRENT_USER,
+                        L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders", 0,
+                        KEY_SET_VALUE, key.put());
+        ::RegSetValueExW(key.get(), L"Cookies", 0, REG_EXPAND_SZ, reinterpret_cast<const BYTE*>(path.c_str()),
+                         static_cast<DWORD>((path.size() + 1) * sizeof(wchar_t)));
+    }
+};
 
 TEST_F(HDDCleanTest, TheCookiesFolderIsEmptiedNotRemoved)
 {
-    const std::wstring cookies = Folder(L"cookies");
-    SetCookiesFolder(cookies);
-    const win::unique_hfile held = FillFolder(cookies);
+    const std::wstring profile = UserProfile();
+    // A folder of the user's choice, and where the Windows versions keep the cookies.
+    const std::wstring cases[] = {
+        Folder(L"cookies"),
+        profile + L"\\AppData\\Local\\Microsoft\\Windows\\INetCookies",
+        profile + L"\\AppData\\Roaming\\Microsoft\\Windows\\Cookies",
+        profile + L"\\Cookies",
+    };
     FrmHDDCLean& page = Page();
-    Click(page.cmdCookies.Hwnd());
-    SetCookiesFolder(L"%USERPROFILE%\\AppData\\Local\\Microsoft\\Windows\\INetCookies");
+    for (const std::wstring& cookies : cases) {
+        SCOPED_TRACE(std::string(cookies.begin(), cookies.end()));
+        const int made = ::SHCreateDirectoryExW(nullptr, cookies.c_str(), nullptr);
+        ASSERT_TRUE(made == ERROR_SUCCESS || made == ERROR_ALREADY_EXISTS);
+        seam.messages.clear();
+        {
+            const CookiesFolder setting(cookies);
+            const win::unique_hfile held = FillFolder(cookies);
+            Click(page.cmdCookies.Hwnd());
+            ExpectEmptied(cookies);
+        }
+        RemoveWhatWasLeft(cookies);
+        ASSERT_EQ(seam.messages.size(), 1u);
+        EXPECT_EQ(seam.messages[0].text, L"The cookies have been deleted.");
+        EXPECT_EQ(seam.messages[0].style, static_cast<UINT>(MB_ICONINFORMATION));
+    }
+}
 
-    ExpectEmptied(cookies);
+TEST_F(HDDCleanTest, ACookiesFolderThatIsMissingOrHoldsMoreThanCookiesIsLeftAlone)
+{
+    const std::wstring fonts = WindowsFolder() + L"\\Fonts";
+    const std::wstring canary = fonts + L"\\hddclean-canary.txt";
+    MakeFile(canary, FILE_ATTRIBUTE_HIDDEN);
+    FrmHDDCLean& page = Page();
+    {
+        const CookiesFolder setting(fonts);
+        Click(page.cmdCookies.Hwnd());
+    }
+    EXPECT_TRUE(Exists(canary));
+    ::SetFileAttributesW(canary.c_str(), FILE_ATTRIBUTE_NORMAL);
+    ::DeleteFileW(canary.c_str());
     ASSERT_EQ(seam.messages.size(), 1u);
-    EXPECT_EQ(seam.messages[0].text, L"The cookies have been deleted.");
-    EXPECT_EQ(seam.messages[0].style, static_cast<UINT>(MB_ICONINFORMATION));
+    EXPECT_EQ(seam.messages[0].text, L"The cookies folder is set to " + fonts +
+                                         L", a folder that holds more than cookies. Nothing has been deleted.");
+    EXPECT_EQ(seam.messages[0].style, static_cast<UINT>(MB_ICONEXCLAMATION));
 
-    // On a drive that does not exist the shell gives no path; "\" alone would be
-    // the root of the current drive, here the throwaway prefix's.
-    SetCookiesFolder(L"q:\\nowhere\\Cookies");
+    // Not found: no folder there, a file in its place (the shell gives its path),
+    // or a drive that does not exist. For the last the shell gives no path, and
+    // "\" alone would be the root of the current drive, here the throwaway prefix's.
+    const std::wstring file = scratch_ + L"\\cookies.txt";
+    MakeFile(file);
     wchar_t previous[MAX_PATH] = L"";
     ::GetCurrentDirectoryW(MAX_PATH, previous);
     ASSERT_TRUE(::SetCurrentDirectoryW(L"C:\\windows"));
     MakeFile(L"C:\\hddclean-canary.txt");
-    Click(page.cmdCookies.Hwnd());
+    for (const std::wstring& missing : {scratch_ + L"\\missing", file, std::wstring(L"q:\\nowhere\\Cookies")}) {
+        SCOPED_TRACE(std::string(missing.begin(), missing.end()));
+        seam.messages.clear();
+        {
+            const CookiesFolder setting(missing);
+            Click(page.cmdCookies.Hwnd());
+        }
+        ASSERT_EQ(seam.messages.size(), 1u);
+        EXPECT_EQ(seam.messages[0].text, L"Cookies folder not found !");
+        EXPECT_EQ(seam.messages[0].style, static_cast<UINT>(MB_ICONEXCLAMATION));
+    }
     ::SetCurrentDirectoryW(previous);
-    SetCookiesFolder(L"%USERPROFILE%\\AppData\\Local\\Microsoft\\Windows\\INetCookies");
     EXPECT_TRUE(Exists(L"C:\\hddclean-canary.txt"));
     ::DeleteFileW(L"C:\\hddclean-canary.txt");
-    ASSERT_EQ(seam.messages.size(), 2u);
-    EXPECT_EQ(seam.messages[1].text, L"Cookies folder not found !");
-    EXPECT_EQ(seam.messages[1].style, static_cast<UINT>(MB_ICONEXCLAMATION));
 }
 
 } // namespace

@@ -32,9 +32,10 @@ if ! brvt_create_prefix "$BRVT_BUILD_DRIVE" "$BRVT_BUILD_DIR" "$log"; then
     exit 1
 fi
 
-# For the disk cleaner's test, other names for folders that the temporary-files
-# action must leave alone, and for one it may empty: symbolic links, which Wine
-# cannot make for a Windows program. Relative, so they stay inside the prefix.
+# For the disk cleaner's test, other names for folders that the quick clean-up
+# must leave alone, and for one it may empty: symbolic links, which Wine cannot
+# make for a Windows program. Relative, so they stay inside the prefix. One
+# lies in the Windows Temp folder, which may be emptied, and leads out of it.
 links=$WINEPREFIX/drive_c/hddclean-links
 profile=$(find "$WINEPREFIX/drive_c/users" -mindepth 1 -maxdepth 1 -type d ! -name Public -printf '%f\n' -quit)
 mkdir -p -- "$links" "$WINEPREFIX/drive_c/hddclean-ordinary"
@@ -42,6 +43,7 @@ ln -s -- "../users/$profile" "$links/profile"
 ln -s -- ../windows "$links/windows"
 ln -s -- .. "$links/root"
 ln -s -- ../hddclean-ordinary "$links/ordinary"
+ln -s -- ../system32/drivers "$WINEPREFIX/drive_c/windows/temp/hddclean-drivers"
 
 # What the program starts and loads comes from the system folder alone, so the
 # tests' stand-ins go there: subst, whose own Wine version maps nothing (and

@@ -1,8 +1,8 @@
-#include "pages/system/core/TemporaryFolderRule.h"
+#include "pages/system/core/FolderToEmptyRule.h"
 
 #include <algorithm>
 
-namespace tempfolder {
+namespace foldertoempty {
 
 namespace {
 
@@ -74,6 +74,34 @@ bool SplitRoot(std::wstring_view path, std::wstring& root, std::wstring_view& re
     return true;
 }
 
+// Whether `inner` lies below `outer`; both normalised, so that a root alone ends in a backslash.
+bool IsInside(std::wstring_view inner, std::wstring_view outer)
+{
+    if (outer.empty() || inner.size() <= outer.size() || inner.substr(0, outer.size()) != outer)
+        return false;
+    return outer.back() == L'\\' || inner[outer.size()] == L'\\';
+}
+
+std::wstring InstallRoot(const Guarded& guarded)
+{
+    return guarded.programFolder.empty() ? L"" : Normalised(guarded.programFolder + L"\\..");
+}
+
+// The Windows folder is guarded both ways, but for its Temp folder (see MayEmpty).
+std::vector<std::wstring> WithFoldersAbove(const Guarded& guarded)
+{
+    std::vector<std::wstring> folders = guarded.withFoldersAbove;
+    folders.push_back(guarded.windows);
+    return folders;
+}
+
+std::vector<std::wstring> WithFoldersInside(const Guarded& guarded)
+{
+    std::vector<std::wstring> folders = guarded.withFoldersInside;
+    folders.push_back(InstallRoot(guarded));
+    return folders;
+}
+
 } // namespace
 
 std::wstring Normalised(std::wstring_view path)
@@ -103,35 +131,78 @@ std::wstring Normalised(std::wstring_view path)
     return result;
 }
 
-std::vector<std::wstring> FoldersNotToEmpty(const Guarded& guarded)
+std::vector<std::wstring> FoldersOnTheWayUp(std::wstring_view path)
+{
+    std::vector<std::wstring> folders;
+    std::wstring folder = Normalised(path);
+    if (folder.empty())
+        return folders;
+    folders.push_back(folder);
+    // Up to the root, which alone ends in a backslash.
+    while (folder.back() != L'\\') {
+        folder = Normalised(folder + L"\\..");
+        folders.push_back(folder);
+    }
+    return folders;
+}
+
+std::vector<std::wstring> FoldersToRecognise(const Guarded& guarded)
 {
     std::vector<std::wstring> folders;
     const auto add = [&folders](const std::wstring& folder) {
         if (!folder.empty() && std::find(folders.begin(), folders.end(), folder) == folders.end())
             folders.push_back(folder);
     };
-    for (const std::wstring& path : guarded.withAncestors) {
-        std::wstring folder = Normalised(path);
-        add(folder);
-        // Up to the root, which alone ends in a backslash.
-        while (!folder.empty() && folder.back() != L'\\') {
-            folder = Normalised(folder + L"\\..");
+    for (const std::wstring& path : WithFoldersAbove(guarded))
+        for (const std::wstring& folder : FoldersOnTheWayUp(path))
             add(folder);
-        }
-    }
-    add(Normalised(guarded.programFolder));
-    add(Normalised(guarded.programFolder + L"\\.."));
+    for (const std::wstring& path : WithFoldersInside(guarded))
+        add(Normalised(path));
     return folders;
 }
 
-bool MayEmpty(std::wstring_view folder, const Guarded& guarded)
+std::wstring Renamed(std::wstring_view path, std::wstring_view above, std::wstring_view as)
 {
-    const std::wstring path = Normalised(folder);
-    // No root, or the root itself.
-    if (path.empty() || path.back() == L'\\')
-        return false;
-    const std::vector<std::wstring> guardedFolders = FoldersNotToEmpty(guarded);
-    return std::find(guardedFolders.begin(), guardedFolders.end(), path) == guardedFolders.end();
+    const std::wstring folder = Normalised(path);
+    const std::wstring renamed = Normalised(above);
+    if (renamed.empty() || (folder != renamed && !IsInside(folder, renamed)))
+        return L"";
+    // Normalised drops the empty name that a doubled backslash makes.
+    return Normalised(std::wstring(as) + L"\\" + folder.substr(renamed.size()));
 }
 
-} // namespace tempfolder
+bool MayEmpty(std::wstring_view path, const Guarded& guarded)
+{
+    const std::wstring folder = Normalised(path);
+    // No root, or the root itself.
+    if (folder.empty() || folder.back() == L'\\')
+        return false;
+    for (const std::wstring& guard : WithFoldersAbove(guarded)) {
+        const std::wstring above = Normalised(guard);
+        if (folder == above || IsInside(above, folder))
+            return false;
+    }
+    for (const std::wstring& guard : WithFoldersInside(guarded)) {
+        const std::wstring inside = Normalised(guard);
+        if (!inside.empty() && (folder == inside || IsInside(folder, inside)))
+            return false;
+    }
+    // The Windows folder's own Temp folder, and the folders below that, are the
+    // system's temporary folder; nothing else inside the Windows folder is.
+    const std::wstring windows = Normalised(guarded.windows);
+    if (windows.empty() || !IsInside(folder, windows))
+        return true;
+    const std::wstring temp = Normalised(guarded.windows + L"\\Temp");
+    return folder == temp || IsInside(folder, temp);
+}
+
+bool MayEmpty(const FolderNames& names, const Guarded& guarded)
+{
+    if (names.real.empty() && names.givenPassesLink)
+        return false;
+    const auto allowed = [&guarded](const std::wstring& name) { return MayEmpty(name, guarded); };
+    return allowed(names.given) && (names.real.empty() || allowed(names.real)) &&
+           std::all_of(names.others.begin(), names.others.end(), allowed);
+}
+
+} // namespace foldertoempty
