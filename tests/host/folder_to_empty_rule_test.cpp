@@ -151,6 +151,13 @@ TEST(FolderToEmptyRule, InsideTheWindowsFolderOnlyItsTempFolderIsEmptied)
         {L"C:\\Windows\\Temp\\Other", true},
         {L"C:\\Windows\\Temp\\Brevantor\\Cache", false},
     });
+    // Installed at a drive's root, the program guards its own folder, not the drive.
+    ExpectJudged({{}, {}, L"C:\\Windows", L"D:\\main"}, {
+        {L"D:\\Temp", true},
+        {L"D:\\main", false},
+        {L"D:\\main\\Temp", false},
+        {L"\\\\.\\D:\\MAIN\\sub", false},
+    });
     // A Windows folder at a root: its Temp folder is C:\Temp.
     ExpectJudged({{}, {}, L"C:\\", L""}, {
         {L"C:\\Temp\\2", true},

@@ -82,9 +82,15 @@ bool IsInside(std::wstring_view inner, std::wstring_view outer)
     return outer.back() == L'\\' || inner[outer.size()] == L'\\';
 }
 
+// The folder guarded with everything inside it for the program: the install
+// root, or the program folder alone where the install root is a drive or
+// share root, whose other folders are the user's own.
 std::wstring InstallRoot(const Guarded& guarded)
 {
-    return guarded.programFolder.empty() ? L"" : Normalised(guarded.programFolder + L"\\..");
+    if (guarded.programFolder.empty())
+        return L"";
+    const std::wstring root = Normalised(guarded.programFolder + L"\\..");
+    return root.empty() || root.back() != L'\\' ? root : Normalised(guarded.programFolder);
 }
 
 // The Windows folder is guarded both ways, but for its Temp folder (see MayEmpty).

@@ -21,7 +21,9 @@ struct Guarded {
     // and the folders below that.
     std::wstring windows;
     // The program's own folder (main\): neither the install root above it,
-    // which holds the update program and its settings, nor anything inside that.
+    // which holds the update program and its settings, nor anything inside that;
+    // where the install root is a drive or share root, the program folder and
+    // what lies inside it.
     std::wstring programFolder;
 };
 
