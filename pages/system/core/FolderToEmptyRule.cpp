@@ -85,7 +85,7 @@ bool IsInside(std::wstring_view inner, std::wstring_view outer)
 // The folder guarded with everything inside it for the program: the install
 // root, or the program folder alone where the install root is a drive or
 // share root, whose other folders are the user's own.
-std::wstring InstallRoot(const Guarded& guarded)
+std::wstring InstalledFolder(const Guarded& guarded)
 {
     if (guarded.programFolder.empty())
         return L"";
@@ -104,7 +104,7 @@ std::vector<std::wstring> WithFoldersAbove(const Guarded& guarded)
 std::vector<std::wstring> WithFoldersInside(const Guarded& guarded)
 {
     std::vector<std::wstring> folders = guarded.withFoldersInside;
-    folders.push_back(InstallRoot(guarded));
+    folders.push_back(InstalledFolder(guarded));
     return folders;
 }
 
