@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Builds the host, windows-x64 and windows-x86 presets, the x64 release zip
-# and the x86 release programs, checks the latter's imports against Windows
-# XP, and runs the host tests and the Wine tests. Ends with
+# Builds the host and windows-x64 presets, the windows-x86 programs, the x64
+# release zip and the x86 release programs, checks the latter's imports
+# against Windows XP, and runs the host tests and the Wine tests. Ends with
 # "N passed, N failed"; exits non-zero when a step or a test failed. A failed
 # configure, build, package or import check, or ctest run counts as one failure.
 set -uo pipefail
@@ -70,6 +70,8 @@ fi
 step "configure windows-x64-release" cmake --preset windows-x64-release &&
     step "build windows-x64-release" cmake --build --preset windows-x64-release -j "$jobs" &&
     step "package windows-x64-release" cpack --preset windows-x64-release
+# The 32-bit programs with the test aids that the x64 tests use; their tests
+# cannot run here, so they are not built.
 step "configure windows-x86" cmake --preset windows-x86 &&
     step "build windows-x86" cmake --build --preset windows-x86 -j "$jobs"
 # The 32-bit programs as released must start on Windows XP.
