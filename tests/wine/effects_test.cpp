@@ -3,7 +3,6 @@
 #include "tests/wine/support/PlantedTools.h"
 #include "tests/wine/support/RunningProgram.h"
 #include "tests/wine/support/TestFiles.h"
-#include "tests/wine/support/TestSupport.h"
 #include "ui/Effects.h"
 #include "ui/SystemFolders.h"
 #include "ui/win/Handles.h"
